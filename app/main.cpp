@@ -1,0 +1,13 @@
+// The window program.
+#include <QApplication>
+
+#include "ui/main_window.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Corvane"));
+    corvane::MainWindow window;
+    window.move(221, 121);
+    window.show();
+    return QApplication::exec();
+}

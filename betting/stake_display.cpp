@@ -1,0 +1,39 @@
+#include "betting/stake_display.h"
+
+#include "chains/catalogue.h"
+
+namespace corvane {
+
+void show_values(GameState& game) {
+    for (CategoryId c : kAllCategories) {
+        game.stake_label[index_of(c)] = game.category(c).bet;
+    }
+}
+
+void update_hints(GameState& game) {
+    for (CategoryId c : kAllCategories) {
+        const CategoryState& state = game.category(c);
+        for (int k = 1; k <= kChainCount; ++k) {
+            if (state.chain_flag(k)) {
+                game.hints[index_of(c)] = {k, state.current_pattern};
+            }
+        }
+    }
+}
+
+std::string hint_text(CategoryId category, HintRef hint) {
+    if (hint.chain == 0) {
+        return {};
+    }
+    const std::string_view line = chain_line(family_of(category), hint.chain, hint.line);
+    std::string text = "Chain " + std::to_string(hint.chain) + "  ";
+    text += info(category).legend;
+    text += ":  ";
+    text += line.substr(0, 12);
+    text += "...";
+    return text;
+}
+
+std::string chain_label_text(int chain) { return "Ch " + std::to_string(chain); }
+
+}  // namespace corvane

@@ -1,0 +1,89 @@
+// Per-category state and the table that tells the five categories apart.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "chains/code_window.h"
+#include "core/numbers.h"
+
+namespace corvane {
+
+inline constexpr int kChainCount = 22;
+
+// Everything that differs between the five categories, so that one procedure serves all.
+struct CategoryInfo {
+    CategoryId id;
+    Family family;
+    std::string_view stem;          // "RedBlack": RedBlack_ListAdd, RedBlack_Bet ...
+    std::string_view prefix;        // "RB": RB_ResetChains, RB_Bankroll_Minus ...
+    std::string_view field_prefix;  // "rb": rb_bet, rb_pattern_step ...
+    std::string_view first_mark_name;  // how a first mark that is none is written
+    std::string_view ind_mark_name;    // how an Ind mark that is none is written
+    Side first_side;                   // side of code '1'
+    int side_count;                    // 2 or 3
+    std::string_view legend;           // the code legend of the chain hint
+};
+
+inline constexpr std::array<CategoryInfo, kCategoryCount> kCategories = {{
+    {CategoryId::RB, Family::F12, "RedBlack", "RB", "rb", "RB_First", "RB_Ind", Side::Red, 2,
+     "(1 = RED, 0 = BLACK)"},
+    {CategoryId::EO, Family::F12, "EvenOdd", "EO", "eo", "EO_First", "EO_Ind", Side::Even, 2,
+     "(1 = EVEN, 0 = ODD)"},
+    {CategoryId::LM, Family::F12, "LessMore", "LM", "lm", "LM_First", "LM_Ind", Side::Less, 2,
+     "(1 = LESS, 0 = MORE)"},
+    {CategoryId::D, Family::F23, "Dozens", "D", "d", "D_First", "D_Ind", Side::Dozen1, 3,
+     "(1 = 1ST Dozen, 2 = 2ND Dozen, 3 = 3RD Dozen)"},
+    {CategoryId::C, Family::F23, "Columns", "C", "c", "C_First", "C_Ind", Side::Column1, 3,
+     "(1 = 1ST Column, 2 = 2ND Column, 3 = 3RD Column)"},
+}};
+
+constexpr const CategoryInfo& info(CategoryId c) { return kCategories[index_of(c)]; }
+
+// The category a side belongs to.
+constexpr CategoryId category_of(Side s) {
+    const int i = index_of(s);
+    return i < 6 ? static_cast<CategoryId>(i / 2) : static_cast<CategoryId>(3 + (i - 6) / 3);
+}
+
+// The side of a category that an outcome code stands for.
+constexpr Side side_of_code(CategoryId c, char code) {
+    const CategoryInfo& ci = info(c);
+    const int base = index_of(ci.first_side);
+    if (ci.family == Family::F12) {
+        return static_cast<Side>(base + (code == '1' ? 0 : 1));
+    }
+    return static_cast<Side>(base + (code - '1'));
+}
+
+// The outcome code that a side of its category stands for.
+constexpr char code_of_side(Side s) {
+    const CategoryInfo& ci = info(category_of(s));
+    const int k = index_of(s) - index_of(ci.first_side);
+    if (ci.family == Family::F12) {
+        return k == 0 ? '1' : '0';
+    }
+    return static_cast<char>('1' + k);
+}
+
+// A mark holds one outcome code or none.
+inline constexpr char kNoMark = '\0';
+
+struct CategoryState {
+    CodeWindow list_window;        // the List window, oldest code first, at most N codes
+    CodeWindow ind_window;         // the Ind window, at most N - 1 codes
+    char first_mark = kNoMark;     // the code that last left the List window
+    char ind_mark = kNoMark;       // the code that last left the Ind window
+    std::int32_t match = 0;        // 1 while a chain is active
+    std::int32_t current_pattern = 0;   // matched line of the active chain
+    std::int32_t pattern_step = 1;      // offset after the window of the code bet against
+    std::int32_t progression_step = 0;  // index into the stake progression
+    double bet = 1.0;                   // the stake per side or section
+    std::uint32_t chainactive = 0;      // bit k set: chain k (1..22) is active
+
+    bool chain_flag(int k) const { return (chainactive >> k) & 1U; }
+    void set_chain_flag(int k) { chainactive |= (1U << k); }
+};
+
+}  // namespace corvane

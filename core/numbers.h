@@ -1,0 +1,95 @@
+// The roulette number model: the one place where a number 0..36 is classified.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace corvane {
+
+inline constexpr int kMaxNumber = 36;
+inline constexpr int kNumberCount = 37;
+
+// The five outside-bet categories, in the order in which every spin walks them.
+enum class CategoryId : std::uint8_t { RB, EO, LM, D, C };
+inline constexpr int kCategoryCount = 5;
+inline constexpr std::array<CategoryId, kCategoryCount> kAllCategories = {
+    CategoryId::RB, CategoryId::EO, CategoryId::LM, CategoryId::D, CategoryId::C};
+
+// Family12: even-chance bets with codes '1'/'0'. Family23: two of three sections, codes '1'..'3'.
+enum class Family : std::uint8_t { F12, F23 };
+
+// The sides and sections of the layout. Within a category the side of code '1' comes first;
+// for the dozens and columns the section index follows the code.
+enum class Side : std::uint8_t {
+    Red,
+    Black,
+    Even,
+    Odd,
+    Less,
+    More,
+    Dozen1,
+    Dozen2,
+    Dozen3,
+    Column1,
+    Column2,
+    Column3
+};
+inline constexpr int kSideCount = 12;
+
+constexpr int index_of(CategoryId c) { return static_cast<int>(c); }
+constexpr int index_of(Side s) { return static_cast<int>(s); }
+
+constexpr Family family_of(CategoryId c) {
+    return (c == CategoryId::D || c == CategoryId::C) ? Family::F23 : Family::F12;
+}
+
+// True for the 18 red numbers; false for the zero and every black number.
+constexpr bool is_red(int number) {
+    constexpr std::array<int, 18> kRed = {1,  3,  5,  7,  9,  12, 14, 16, 18,
+                                          19, 21, 23, 25, 27, 30, 32, 34, 36};
+    for (int r : kRed) {
+        if (r == number) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The outcome code of a number in a category, or '\0' for the zero (which has none).
+constexpr char outcome_code(CategoryId category, int number) {
+    if (number <= 0 || number > kMaxNumber) {
+        return '\0';
+    }
+    switch (category) {
+        case CategoryId::RB:
+            return is_red(number) ? '1' : '0';
+        case CategoryId::EO:
+            return number % 2 == 0 ? '1' : '0';
+        case CategoryId::LM:
+            return number <= 18 ? '1' : '0';
+        case CategoryId::D:
+            return static_cast<char>('1' + (number - 1) / 12);
+        case CategoryId::C:
+            return number % 3 == 0 ? '3' : static_cast<char>('0' + number % 3);
+    }
+    return '\0';
+}
+
+// Precomputed codes, indexed [category][number]; the hot paths of a spin read this table.
+struct CodeTable {
+    std::array<std::array<char, kNumberCount>, kCategoryCount> codes{};
+    constexpr CodeTable() {
+        for (CategoryId c : kAllCategories) {
+            for (int n = 0; n <= kMaxNumber; ++n) {
+                codes[index_of(c)][n] = outcome_code(c, n);
+            }
+        }
+    }
+};
+inline constexpr CodeTable kCodeTable{};
+
+inline char code_of(CategoryId category, int number) {
+    return kCodeTable.codes[index_of(category)][number];
+}
+
+}  // namespace corvane
