@@ -34,6 +34,8 @@ std::string hint_text(CategoryId category, HintRef hint) {
     return text;
 }
 
-std::string chain_label_text(int chain) { return "Ch " + std::to_string(chain); }
+std::string chain_label_text(int chain) {
+    return "Ch " + std::to_string(chain);
+}
 
 }  // namespace corvane

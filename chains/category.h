@@ -16,9 +16,9 @@ inline constexpr int kChainCount = 22;
 struct CategoryInfo {
     CategoryId id;
     Family family;
-    std::string_view stem;          // "RedBlack": RedBlack_ListAdd, RedBlack_Bet ...
-    std::string_view prefix;        // "RB": RB_ResetChains, RB_Bankroll_Minus ...
-    std::string_view field_prefix;  // "rb": rb_bet, rb_pattern_step ...
+    std::string_view stem;             // "RedBlack": RedBlack_ListAdd, RedBlack_Bet ...
+    std::string_view prefix;           // "RB": RB_ResetChains, RB_Bankroll_Minus ...
+    std::string_view field_prefix;     // "rb": rb_bet, rb_pattern_step ...
     std::string_view first_mark_name;  // how a first mark that is none is written
     std::string_view ind_mark_name;    // how an Ind mark that is none is written
     Side first_side;                   // side of code '1'
@@ -39,7 +39,9 @@ inline constexpr std::array<CategoryInfo, kCategoryCount> kCategories = {{
      "(1 = 1ST Column, 2 = 2ND Column, 3 = 3RD Column)"},
 }};
 
-constexpr const CategoryInfo& info(CategoryId c) { return kCategories[index_of(c)]; }
+constexpr const CategoryInfo& info(CategoryId c) {
+    return kCategories[index_of(c)];
+}
 
 // The category a side belongs to.
 constexpr CategoryId category_of(Side s) {
@@ -71,11 +73,11 @@ constexpr char code_of_side(Side s) {
 inline constexpr char kNoMark = '\0';
 
 struct CategoryState {
-    CodeWindow list_window;        // the List window, oldest code first, at most N codes
-    CodeWindow ind_window;         // the Ind window, at most N - 1 codes
-    char first_mark = kNoMark;     // the code that last left the List window
-    char ind_mark = kNoMark;       // the code that last left the Ind window
-    std::int32_t match = 0;        // 1 while a chain is active
+    CodeWindow list_window;             // the List window, oldest code first, at most N codes
+    CodeWindow ind_window;              // the Ind window, at most N - 1 codes
+    char first_mark = kNoMark;          // the code that last left the List window
+    char ind_mark = kNoMark;            // the code that last left the Ind window
+    std::int32_t match = 0;             // 1 while a chain is active
     std::int32_t current_pattern = 0;   // matched line of the active chain
     std::int32_t pattern_step = 1;      // offset after the window of the code bet against
     std::int32_t progression_step = 0;  // index into the stake progression

@@ -9,7 +9,7 @@
 namespace corvane {
 
 class CodeWindow {
-public:
+  public:
     // Room for the longest window (30) plus the code appended before it is cut back.
     static constexpr int kCapacity = 32;
 
@@ -52,7 +52,7 @@ public:
         return a.view() == b.view();
     }
 
-private:
+  private:
     std::array<char, kCapacity> codes_{};
     std::uint8_t size_ = 0;
 };

@@ -12,7 +12,7 @@
 namespace corvane {
 
 class Engine {
-public:
+  public:
     Engine();
 
     const GameState& game() const { return game_; }
@@ -43,7 +43,7 @@ public:
     GameState& mutable_game() { return game_; }
     Settings& mutable_settings() { return settings_; }
 
-private:
+  private:
     void enter_number(int n);  // Button0 .. Button36
     void analyse();
     void current_number();

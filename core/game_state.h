@@ -9,8 +9,8 @@
 
 #include "chains/category.h"
 #include "core/history.h"
-#include "core/statistics.h"
 #include "core/numbers.h"
+#include "core/statistics.h"
 
 namespace corvane {
 
@@ -50,8 +50,8 @@ struct UndoSnapshot {
     std::int64_t wins_count_23 = 0;
 };
 
-inline constexpr int kAnimationTicks = 25;   // 25 ticks of 15 ms from click to prediction
-inline constexpr int kGaugeStep = 4;         // CGauge1 grows by 4 per tick, up to 100
+inline constexpr int kAnimationTicks = 25;  // 25 ticks of 15 ms from click to prediction
+inline constexpr int kGaugeStep = 4;        // CGauge1 grows by 4 per tick, up to 100
 
 struct GameState {
     std::vector<std::uint8_t> numbers;          // NumbersList: every number, oldest first
@@ -73,7 +73,7 @@ struct GameState {
     std::array<int, kCategoryCount> chain_label{};  // the N of every chain label's "Ch N"
     std::array<HintRef, kCategoryCount> hints{};    // hint text = tooltip of the chain labels
     std::array<double, kCategoryCount> stake_label = {1.0, 1.0, 1.0, 1.0, 1.0};  // Bet_X texts
-    UndoSnapshot cancel_list;                       // Cancel_List
+    UndoSnapshot cancel_list;                                                    // Cancel_List
     bool undo_available = false;
 
     // Animation of a spin.

@@ -36,8 +36,12 @@ enum class Side : std::uint8_t {
 };
 inline constexpr int kSideCount = 12;
 
-constexpr int index_of(CategoryId c) { return static_cast<int>(c); }
-constexpr int index_of(Side s) { return static_cast<int>(s); }
+constexpr int index_of(CategoryId c) {
+    return static_cast<int>(c);
+}
+constexpr int index_of(Side s) {
+    return static_cast<int>(s);
+}
 
 constexpr Family family_of(CategoryId c) {
     return (c == CategoryId::D || c == CategoryId::C) ? Family::F23 : Family::F12;

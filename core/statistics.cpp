@@ -7,9 +7,11 @@ namespace corvane {
 namespace {
 
 constexpr std::array<std::string_view, kSideCount> kComputedWord = {
-    "Red", "Black", "Even", "Odd", "Less", "More", "1ST D", "2ND D", "3RD D", "1ST C", "2ND C", "3RD C"};
+    "Red",   "Black", "Even",  "Odd",   "Less",  "More",
+    "1ST D", "2ND D", "3RD D", "1ST C", "2ND C", "3RD C"};
 constexpr std::array<std::string_view, kSideCount> kInitialWord = {
-    "Red", "Black", "Even", "Odd", "1-18", "19-36", "1ST D", "2ND D", "3RD D", "1ST C", "2ND C", "3RD C"};
+    "Red",   "Black", "Even",  "Odd",   "1-18",  "19-36",
+    "1ST D", "2ND D", "3RD D", "1ST C", "2ND C", "3RD C"};
 
 constexpr std::array<Side, kStatBarCount> kBarSide = {Side::Red,     Side::Even,    Side::Less,
                                                       Side::Dozen1,  Side::Dozen2,  Side::Dozen3,

@@ -40,7 +40,9 @@ std::array<bool, 3> standing_bet(const GameState& game, const CategoryInfo& ci) 
     return out;
 }
 
-int win_rate(std::int64_t wins, std::int64_t bets) { return percentage(wins, bets); }
+int win_rate(std::int64_t wins, std::int64_t bets) {
+    return percentage(wins, bets);
+}
 
 }  // namespace
 

@@ -12,15 +12,15 @@ namespace corvane {
 struct Settings {
     // The category is analysed, bet on and settled on every spin.
     std::array<bool, kCategoryCount> category_enabled = {true, true, true, true, true};
-    bool show_chains_id = true;      // a chain label ("Ch 5") goes with every bet on show
-    int starting_bet_index = 11;     // into StartingBet_List: "1"
-    int cl12_index = 7;              // into CL12_List: "10", the length the 1/2 windows start with
-    int cl23_index = 5;              // into CL23_List: "8"
-    int bs12_index = 0;              // into BettingSystem12_List: "Martingale"
-    int bs23_index = 0;              // into BettingSystem23_List: "3x Bet"
-    bool reset_on_zero = false;      // "Reset On ZERO"
-    int roz_steps12_index = 0;       // into ROZ_Steps12_List: "1"
-    int roz_steps23_index = 0;       // into ROZ_Steps23_List: "1"
+    bool show_chains_id = true;   // a chain label ("Ch 5") goes with every bet on show
+    int starting_bet_index = 11;  // into StartingBet_List: "1"
+    int cl12_index = 7;           // into CL12_List: "10", the length the 1/2 windows start with
+    int cl23_index = 5;           // into CL23_List: "8"
+    int bs12_index = 0;           // into BettingSystem12_List: "Martingale"
+    int bs23_index = 0;           // into BettingSystem23_List: "3x Bet"
+    bool reset_on_zero = false;   // "Reset On ZERO"
+    int roz_steps12_index = 0;    // into ROZ_Steps12_List: "1"
+    int roz_steps23_index = 0;    // into ROZ_Steps23_List: "1"
     bool bet_automatic_reset = false;  // "BET AUTOMATIC RESET"
     bool bar_on_profit = true;         // true: "On Profit", false: "Set Units"
     int bar_set_units_index = 0;       // into BAR_SetUnits_List: "0,10"
@@ -52,7 +52,9 @@ struct Settings {
         return static_cast<int>(list_number(ValueList::ROZSteps23, roz_steps23_index));
     }
     int roz_steps(Family f) const { return f == Family::F12 ? roz_steps12() : roz_steps23(); }
-    double bar_set_units() const { return list_number(ValueList::BARSetUnits, bar_set_units_index); }
+    double bar_set_units() const {
+        return list_number(ValueList::BARSetUnits, bar_set_units_index);
+    }
 };
 
 }  // namespace corvane

@@ -10,14 +10,14 @@ namespace {
 // doubles that reading the comma texts gives.
 constexpr std::array<std::string_view, 11> kStartingBetFractions = {
     "0,05", "0,10", "0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,70", "0,80", "0,90"};
-constexpr std::array<double, 11> kStartingBetFractionValues = {
-    0.05, 0.10, 0.20, 0.25, 0.30, 0.40, 0.50, 0.60, 0.70, 0.80, 0.90};
+constexpr std::array<double, 11> kStartingBetFractionValues = {0.05, 0.10, 0.20, 0.25, 0.30, 0.40,
+                                                               0.50, 0.60, 0.70, 0.80, 0.90};
 constexpr std::array<std::string_view, 10> kSetUnitsFractions = {
     "0,10", "0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,70", "0,80", "0,90"};
 constexpr std::array<double, 10> kSetUnitsFractionValues = {0.10, 0.20, 0.25, 0.30, 0.40,
                                                             0.50, 0.60, 0.70, 0.80, 0.90};
-constexpr std::array<std::string_view, 5> kSystems12 = {"Martingale", "3x Bet", "Donald",
-                                                        "Blind", "FLAT"};
+constexpr std::array<std::string_view, 5> kSystems12 = {"Martingale", "3x Bet", "Donald", "Blind",
+                                                        "FLAT"};
 constexpr std::array<std::string_view, 5> kSystems23 = {"3x Bet", "4x Bet", "D-Donald", "Blind",
                                                         "FLAT"};
 
@@ -62,7 +62,9 @@ int list_size(ValueList list) {
     return 0;
 }
 
-bool in_list(ValueList list, int index) { return index >= 0 && index < list_size(list); }
+bool in_list(ValueList list, int index) {
+    return index >= 0 && index < list_size(list);
+}
 
 std::string list_text(ValueList list, int index) {
     if (!in_list(list, index)) {

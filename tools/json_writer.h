@@ -7,7 +7,7 @@
 namespace corvane {
 
 class JsonWriter {
-public:
+  public:
     void begin_object();
     void end_object();
     void begin_array();
@@ -29,7 +29,7 @@ public:
         first_ = true;
     }
 
-private:
+  private:
     void separator();
     void quoted(std::string_view text);
 

@@ -8,7 +8,9 @@ namespace corvane {
 
 namespace {
 
-bool is_blank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+bool is_blank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
 
 std::string_view trim(std::string_view s) {
     while (!s.empty() && is_blank(s.front())) {
@@ -63,7 +65,9 @@ bool parse_int(std::string_view text, bool signed_ok, int& out) {
     return true;
 }
 
-ScriptError error(std::string message) { return ScriptError{std::move(message)}; }
+ScriptError error(std::string message) {
+    return ScriptError{std::move(message)};
+}
 
 }  // namespace
 

@@ -12,7 +12,7 @@ namespace corvane {
 namespace {
 
 constexpr std::array<std::string_view, kSideCount> kSideKeys = {
-    "Red",    "Black",  "Even",    "Odd",     "Less",    "More",
+    "Red",    "Black",  "Even",   "Odd",     "Less",    "More",
     "Dozen1", "Dozen2", "Dozen3", "Column1", "Column2", "Column3"};
 constexpr std::array<std::string_view, kStatBarCount> kBarKeys = {
     "RedBlack", "EvenOdd", "LessMore", "D1", "D2", "D3", "C1", "C2", "C3"};

@@ -8,7 +8,7 @@
 namespace corvane {
 
 class MainWindow : public QWidget {
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     static constexpr int kWidth = 549;
@@ -16,7 +16,7 @@ public:
 
     Engine& engine() { return engine_; }
 
-private:
+  private:
     Engine engine_;
 };
 

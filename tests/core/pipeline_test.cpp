@@ -1,0 +1,114 @@
+#include "core/engine.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane {
+namespace {
+
+TEST(SpinPipeline, ClickRecordsTheNumberAndStartsTheAnimation) {
+    Engine e;
+    ASSERT_TRUE(e.click_number(7));
+    const GameState& g = e.game();
+    EXPECT_EQ(g.numbers, std::vector<std::uint8_t>{7});
+    EXPECT_EQ(g.statistics_list, std::vector<std::uint8_t>{7});
+    // The statistics already count the number in their base.
+    EXPECT_EQ(stat_display_text(g.stats, Side::Red), "Red (100%)");
+    EXPECT_EQ(stat_display_text(g.stats, Side::More), "More (0%)");
+    EXPECT_EQ(g.history[0].number, 7);
+    EXPECT_EQ(g.input_ready, 0);
+    EXPECT_TRUE(g.covers_shown);
+    EXPECT_TRUE(g.pressed[7]);
+    EXPECT_TRUE(g.timer_running);
+    EXPECT_FALSE(g.undo_available);
+    // The snapshot holds the game before the number.
+    EXPECT_FALSE(g.cancel_list.stats.computed);
+    EXPECT_EQ(g.cancel_list.stats.count_red, 0);
+    // Prediction has not run: no window has the number yet.
+    EXPECT_TRUE(g.category(CategoryId::RB).list_window.empty());
+}
+
+TEST(SpinPipeline, BusyBoardRefusesEveryNumber) {
+    Engine e;
+    ASSERT_TRUE(e.click_number(5));
+    EXPECT_FALSE(e.click_number(5));
+    EXPECT_FALSE(e.click_number(6));
+    EXPECT_EQ(e.game().numbers.size(), 1U);
+    EXPECT_FALSE(e.click_number(37));
+    EXPECT_FALSE(e.click_number(-1));
+}
+
+TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
+    Engine e;
+    ASSERT_TRUE(e.click_number(3));
+    for (int t = 1; t <= 24; ++t) {
+        EXPECT_FALSE(e.tick());
+        EXPECT_EQ(e.game().gauge1, 4 * t);
+        EXPECT_EQ(e.game().input_ready, 0);
+        EXPECT_TRUE(e.game().covers_shown);
+        EXPECT_FALSE(e.game().undo_available);
+    }
+    EXPECT_TRUE(e.tick());
+    const GameState& g = e.game();
+    EXPECT_EQ(g.gauge1, 0);
+    EXPECT_FALSE(g.pressed[3]);
+    EXPECT_EQ(g.input_ready, 1);
+    EXPECT_FALSE(g.timer_running);
+    EXPECT_FALSE(g.covers_shown);
+    EXPECT_TRUE(g.undo_available);
+    EXPECT_EQ(g.category(CategoryId::D).list_window.view(), "1");
+    EXPECT_EQ(g.category(CategoryId::C).list_window.view(), "3");
+    // An idle timer ticks without effect.
+    EXPECT_FALSE(e.tick());
+    EXPECT_TRUE(e.click_number(3));
+}
+
+TEST(SpinPipeline, ZeroEntersTheNumbersButNotTheStatisticsOrWindows) {
+    Engine e;
+    e.spin(14);
+    const GameState before = e.game();
+    e.spin(0);
+    const GameState& g = e.game();
+    EXPECT_EQ(g.numbers, (std::vector<std::uint8_t>{14, 0}));
+    EXPECT_EQ(g.statistics_list, std::vector<std::uint8_t>{14});
+    EXPECT_EQ(g.stats, before.stats);
+    for (CategoryId c : kAllCategories) {
+        EXPECT_EQ(g.category(c).list_window, before.category(c).list_window);
+        EXPECT_EQ(g.category(c).ind_window, before.category(c).ind_window);
+    }
+    EXPECT_EQ(g.history[0].number, 0);
+    EXPECT_EQ(g.history[0].colour, HistoryColour::Zero);
+}
+
+TEST(SpinPipeline, DisabledCategoryWindowsStandStill) {
+    Engine e;
+    e.mutable_settings().category_enabled[index_of(CategoryId::EO)] = false;
+    e.mutable_settings().category_enabled[index_of(CategoryId::C)] = false;
+    for (int n : {1, 2, 3, 4}) {
+        e.spin(n);
+    }
+    const GameState& g = e.game();
+    EXPECT_EQ(g.category(CategoryId::RB).list_window.view(), "1010");
+    EXPECT_TRUE(g.category(CategoryId::EO).list_window.empty());
+    EXPECT_EQ(g.category(CategoryId::LM).list_window.view(), "1111");
+    EXPECT_EQ(g.category(CategoryId::D).list_window.view(), "1111");
+    EXPECT_TRUE(g.category(CategoryId::C).list_window.empty());
+    EXPECT_EQ(g.numbers.size(), 4U);
+}
+
+TEST(SpinPipeline, EveryCategoryOffStillRecordsAndOffersTheUndo) {
+    Engine e;
+    e.mutable_settings().category_enabled.fill(false);
+    e.spin(32);
+    const GameState& g = e.game();
+    EXPECT_EQ(g.numbers, std::vector<std::uint8_t>{32});
+    EXPECT_EQ(stat_display_text(g.stats, Side::Red), "Red (100%)");
+    EXPECT_EQ(g.history[0].colour, HistoryColour::Red);
+    EXPECT_TRUE(g.undo_available);
+    EXPECT_EQ(g.input_ready, 1);
+    for (CategoryId c : kAllCategories) {
+        EXPECT_TRUE(g.category(c).list_window.empty());
+    }
+}
+
+}  // namespace
+}  // namespace corvane

@@ -1,0 +1,59 @@
+// Runs corvane-backtest on a script and collects what it printed.
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/json.h"
+
+namespace corvane::testing {
+
+struct ToolRun {
+    int status = -1;
+    std::vector<std::string> lines;  // standard output, one entry per line
+    std::string err;                 // standard error
+    Json trace(std::size_t i) const { return parse_json(lines.at(i)); }
+};
+
+inline std::string temp_path(const std::string& name) {
+    return ::testing::TempDir() + "corvane_" + name;
+}
+
+// Runs the tool with `args`; `script` (if not empty) is written to a file passed as --script.
+inline ToolRun run_tool(const std::string& args, const std::string& script = {}) {
+    static int counter = 0;
+    const std::string base = temp_path("run" + std::to_string(++counter));
+    std::string cmd = std::string(CORVANE_BACKTEST) + " " + args;
+    if (!script.empty()) {
+        std::ofstream(base + ".script", std::ios::binary) << script;
+        cmd += " --script " + base + ".script";
+    }
+    cmd += " 2>" + base + ".err";
+    ToolRun run;
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::string out;
+    char buf[65536];
+    std::size_t n = 0;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) {
+        out.append(buf, n);
+    }
+    const int rc = pclose(pipe);
+    run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        run.lines.push_back(line);
+    }
+    std::ifstream err(base + ".err");
+    run.err.assign(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>());
+    return run;
+}
+
+}  // namespace corvane::testing
