@@ -2,6 +2,7 @@
 #pragma once
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -27,7 +28,8 @@ inline std::string temp_path(const std::string& name) {
 // Runs the tool with `args`; `script` (if not empty) is written to a file passed as --script.
 inline ToolRun run_tool(const std::string& args, const std::string& script = {}) {
     static int counter = 0;
-    const std::string base = temp_path("run" + std::to_string(++counter));
+    const std::string base =
+        temp_path("run" + std::to_string(getpid()) + "_" + std::to_string(++counter));
     std::string cmd = std::string(CORVANE_BACKTEST) + " " + args;
     if (!script.empty()) {
         std::ofstream(base + ".script", std::ios::binary) << script;

@@ -48,7 +48,8 @@ TEST(TraceTool, ShortWindowsAfterElevenCodesHaveMarks) {
     }
     const ToolRun run = run_tool("--trace", script);
     ASSERT_EQ(run.status, 0);
-    const Json& rb = run.trace(10)["categories"]["RB"];
+    const Json last = run.trace(10);
+    const Json& rb = last["categories"]["RB"];
     // Colours of 1..11: 10101010100 (10 and 11 both black); the code of 1 left the List.
     EXPECT_EQ(rb["list"].string, "0101010100");
     EXPECT_EQ(rb["first_mark"].string, "1");
