@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "betting/settlement.h"
+#include "betting/stake_display.h"
+#include "chains/detection.h"
 #include "chains/outcome_windows.h"
 #include "core/undo.h"
 
@@ -103,10 +106,23 @@ void Engine::prediction() {
             predict_category(c);
         }
     }
+    calc_bets_count(game_, settings_);
+    reset_on_zero_check(game_, settings_);
+    show_values(game_);
+    update_hints(game_);
 }
 
+// The bet placed on the previous spin is settled before the windows take the new code, so a
+// chain ended by a win can be followed by a new one found on this very spin.
 void Engine::predict_category(CategoryId c) {
+    hidden_bet_fields_check(game_);
+    win_lose(game_, settings_, c);
     list_add(game_.category(c), c, game_.current_num, settings_.window(family_of(c)));
+    corvane::analyse(game_, settings_, c);
+}
+
+void Engine::bets() {
+    bets_button(game_, settings_);
 }
 
 }  // namespace corvane

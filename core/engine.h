@@ -39,6 +39,9 @@ class Engine {
     // The Cancel button: takes back the last number while the undo is offered.
     bool undo();
 
+    // The BETS button: every progression and the bankroll back to their start.
+    void bets();
+
     // Direct access for tests and tools that set up a situation the board reaches slowly.
     GameState& mutable_game() { return game_; }
     Settings& mutable_settings() { return settings_; }
