@@ -6,17 +6,17 @@
 #include "betting/stake_display.h"
 #include "chains/detection.h"
 #include "chains/outcome_windows.h"
+#include "core/file_io.h"
+#include "core/number_file.h"
 #include "core/undo.h"
 
 namespace corvane {
 
-Engine::Engine() : settings_text_(default_settings_text()) {}
-
 std::string Engine::shown_set_units() const {
-    if (set_units_initial_) {
+    if (options_.set_units_shown_initial) {
         return "0,1";
     }
-    return list_text(ValueList::BARSetUnits, settings_.bar_set_units_index);
+    return list_text(ValueList::BARSetUnits, settings().bar_set_units_index);
 }
 
 bool Engine::click_number(int n) {
@@ -84,7 +84,7 @@ bool Engine::undo() {
     if (!game_.undo_available) {
         return false;
     }
-    cancel(game_, settings_);
+    cancel(game_, options_.settings);
     game_.undo_available = false;
     return true;
 }
@@ -102,12 +102,12 @@ bool Engine::spin(int n) {
 void Engine::prediction() {
     game_.undo_available = true;
     for (CategoryId c : kAllCategories) {
-        if (settings_.enabled(c)) {
+        if (options_.settings.enabled(c)) {
             predict_category(c);
         }
     }
-    calc_bets_count(game_, settings_);
-    reset_on_zero_check(game_, settings_);
+    calc_bets_count(game_, options_.settings);
+    reset_on_zero_check(game_, options_.settings);
     show_values(game_);
     update_hints(game_);
 }
@@ -116,13 +116,124 @@ void Engine::prediction() {
 // chain ended by a win can be followed by a new one found on this very spin.
 void Engine::predict_category(CategoryId c) {
     hidden_bet_fields_check(game_);
-    win_lose(game_, settings_, c);
-    list_add(game_.category(c), c, game_.current_num, settings_.window(family_of(c)));
-    corvane::analyse(game_, settings_, c);
+    win_lose(game_, options_.settings, c);
+    list_add(game_.category(c), c, game_.current_num, options_.settings.window(family_of(c)));
+    corvane::analyse(game_, options_.settings, c);
 }
 
 void Engine::bets() {
-    bets_button(game_, settings_);
+    bets_button(game_, options_.settings);
+}
+
+void Engine::reset_spins() {
+    history_reset(game_.history);
+    // Statistics_List_Reset: the texts keep what they showed.
+    game_.statistics_list.clear();
+    statistics_clear_counts(game_.stats);
+    game_.bets_count_12 = game_.wins_count_12 = 0;
+    game_.bets_count_23 = game_.wins_count_23 = 0;
+    game_.win_rate_12 = game_.win_rate_23 = 0;
+    for (CategoryId c : kAllCategories) {
+        category_reset(game_, c);
+    }
+    for (CategoryState& c : game_.categories) {
+        c.first_mark = kNoMark;
+        c.ind_mark = kNoMark;
+        c.list_window.clear();
+        c.ind_window.clear();
+    }
+    game_.bankroll = kStartBankroll;
+    game_.bankroll_aim = kStartBankrollAim;
+    game_.undo_available = false;
+}
+
+void Engine::new_game() {
+    finish_spin();
+    reset_spins();
+    game_.numbers.clear();
+    game_.stats.shown = {};
+    game_.stats.computed = false;
+    for (SideMarks& m : game_.marks) {
+        m.indicator = false;
+    }
+}
+
+Message Engine::load_numbers(const std::string& path) {
+    finish_spin();
+    const FileContent file = read_file(path);
+    if (file.status == ReadStatus::Missing) {
+        return std::nullopt;
+    }
+    if (file.status == ReadStatus::Unreadable) {
+        return "Cannot open file " + path;
+    }
+    NumberFile parsed = parse_number_file(file.bytes);
+    if (parsed.error) {
+        return parsed.error;
+    }
+    reset_spins();
+    game_.numbers = std::move(parsed.numbers);
+    game_.input_ready = 0;
+    // Statistics_List_Load
+    for (std::uint8_t n : game_.numbers) {
+        if (n != 0) {
+            game_.statistics_list.push_back(n);
+        }
+    }
+    game_.undo_available = false;
+    const std::size_t count = game_.numbers.size();
+    for (std::size_t i = count - std::min<std::size_t>(count, kHistorySize); i < count; ++i) {
+        game_.current_num = game_.numbers[i];
+        history_push(game_.history, game_.current_num);
+    }
+    // Every computation sees the whole list as its base, so only the final values are those
+    // of the game as it was played; those are what stays.
+    const auto base = static_cast<std::int64_t>(game_.statistics_list.size());
+    for (std::uint8_t n : game_.statistics_list) {
+        game_.current_num = n;
+        statistics_calc(game_.stats, n, base);
+    }
+    game_.input_ready = 1;
+    return std::nullopt;
+}
+
+Message Engine::save_numbers(const std::string& path) const {
+    if (!write_file_atomically(path, number_file_text(game_.numbers))) {
+        return "Cannot create file " + path;
+    }
+    return std::nullopt;
+}
+
+Changes Engine::apply(SettingOp op, CategoryId category, int step) {
+    return apply_op(op, options_, game_, category, step);
+}
+
+Message Engine::load_settings(const std::string& path, Changes* changes) {
+    finish_spin();
+    const FileContent file = read_file(path);
+    if (file.status == ReadStatus::Missing) {
+        return std::nullopt;
+    }
+    if (file.status == ReadStatus::Unreadable) {
+        return "Cannot open file " + path;
+    }
+    const SettingsLoad load = load_settings_text(file.bytes, options_, game_);
+    if (changes != nullptr) {
+        *changes = load.changes;
+    }
+    return load.error;
+}
+
+Message Engine::save_settings(const std::string& path) const {
+    if (!write_file_atomically(path, settings_file_text(options_.text))) {
+        return "Cannot create file " + path;
+    }
+    return std::nullopt;
+}
+
+Changes Engine::default_settings() {
+    finish_spin();
+    return load_settings_text(settings_file_text(default_settings_text()), options_, game_).changes;
 }
 
 }  // namespace corvane

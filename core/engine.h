@@ -1,23 +1,26 @@
-// The engine: one game, the options and the settings text, and every action a player can take
-// on them. The window and the headless tool both drive this class; neither decides any game
+// The engine: one game, the options and their text, and every action a player can take on
+// them. The window and the headless tool both drive this class; neither decides any game
 // behaviour of its own.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/game_state.h"
-#include "settings/settings.h"
-#include "settings/settings_text.h"
+#include "settings/operations.h"
 
 namespace corvane {
 
+// The text of a message box an action showed, if any.
+using Message = std::optional<std::string>;
+
 class Engine {
   public:
-    Engine();
+    Engine() = default;
 
     const GameState& game() const { return game_; }
-    const Settings& settings() const { return settings_; }
-    const SettingsText& settings_text() const { return settings_text_; }
+    const Settings& settings() const { return options_.settings; }
+    const SettingsText& settings_text() const { return options_.text; }
 
     // The Set Units value shows "0,1" until the amount is first changed or loaded.
     std::string shown_set_units() const;
@@ -42,9 +45,25 @@ class Engine {
     // The BETS button: every progression and the bankroll back to their start.
     void bets();
 
+    // The SPINS button: a new, empty game. Stakes and progressions stay.
+    void new_game();
+
+    // Number files. A load replaces the game by the file's numbers, replayed into the history
+    // and the statistics; a name that does not exist does nothing.
+    Message load_numbers(const std::string& path);
+    Message save_numbers(const std::string& path) const;
+
+    // One setting operation; reports which options changed.
+    Changes apply(SettingOp op, CategoryId category = {}, int step = 0);
+
+    // Settings files, and the SETTINGS button (the default options, applied as a file).
+    Message load_settings(const std::string& path, Changes* changes = nullptr);
+    Message save_settings(const std::string& path) const;
+    Changes default_settings();
+
     // Direct access for tests and tools that set up a situation the board reaches slowly.
     GameState& mutable_game() { return game_; }
-    Settings& mutable_settings() { return settings_; }
+    Settings& mutable_settings() { return options_.settings; }
 
   private:
     void enter_number(int n);  // Button0 .. Button36
@@ -52,11 +71,10 @@ class Engine {
     void current_number();
     void prediction();
     void predict_category(CategoryId c);
+    void reset_spins();  // Button_Reset_Spins
 
     GameState game_;
-    Settings settings_;
-    SettingsText settings_text_;
-    bool set_units_initial_ = true;
+    SettingsState options_;
 };
 
 }  // namespace corvane

@@ -2,7 +2,10 @@
 
 #include <array>
 #include <charconv>
+#include <optional>
 #include <vector>
+
+#include "settings/operations.h"
 
 namespace corvane {
 
@@ -88,6 +91,81 @@ ScriptLine parse_script_line(std::string_view raw) {
         }
         action.kind = ScriptAction::Kind::Spin;
         action.number = n;
+        return action;
+    }
+    struct Simple {
+        std::string_view verb;
+        ScriptAction::Kind kind;
+    };
+    constexpr Simple kSimple[] = {
+        {"undo", ScriptAction::Kind::Undo},
+        {"bets", ScriptAction::Kind::Bets},
+        {"new-game", ScriptAction::Kind::NewGame},
+        {"default-settings", ScriptAction::Kind::DefaultSettings},
+    };
+    for (const Simple& simple : kSimple) {
+        if (verb == simple.verb) {
+            if (w.size() != 1) {
+                return error(std::string(verb) + " takes no argument");
+            }
+            action.kind = simple.kind;
+            return action;
+        }
+    }
+
+    constexpr Simple kFiles[] = {
+        {"load-numbers", ScriptAction::Kind::LoadNumbers},
+        {"save-numbers", ScriptAction::Kind::SaveNumbers},
+        {"load-settings", ScriptAction::Kind::LoadSettings},
+        {"save-settings", ScriptAction::Kind::SaveSettings},
+    };
+    for (const Simple& file : kFiles) {
+        if (verb == file.verb) {
+            // The rest of the line is the name, blanks inside it included.
+            const std::string_view path = trim(line.substr(verb.size()));
+            if (path.empty()) {
+                return error(std::string(verb) + " needs a file name");
+            }
+            action.kind = file.kind;
+            action.text = std::string(path);
+            return action;
+        }
+    }
+
+    if (verb == "op") {
+        if (w.size() < 2) {
+            return error("op needs the name of a setting operation");
+        }
+        const std::optional<OpInfo> op = find_op(w[1]);
+        if (!op) {
+            return error("unknown setting operation '" + std::string(w[1]) + "'");
+        }
+        action.kind = ScriptAction::Kind::Op;
+        action.text = std::string(w[1]);
+        const std::size_t wanted = op->arg == OpArg::None ? 2 : 3;
+        if (w.size() != wanted) {
+            return error(std::string(w[1]) +
+                         (wanted == 2 ? " takes no argument" : " needs one argument"));
+        }
+        switch (op->arg) {
+            case OpArg::None:
+                break;
+            case OpArg::Category:
+                if (w[2] != "RB" && w[2] != "EO" && w[2] != "LM" && w[2] != "D" && w[2] != "C") {
+                    return error("category must be RB, EO, LM, D or C");
+                }
+                action.arg = std::string(w[2]);
+                break;
+            case OpArg::Step:
+            case OpArg::UnitStep:
+                if (!parse_int(w[2], true, action.number)) {
+                    return error("step must be a signed whole number such as +1");
+                }
+                if (op->arg == OpArg::UnitStep && action.number != 1 && action.number != -1) {
+                    return error("step must be +1 or -1");
+                }
+                break;
+        }
         return action;
     }
     return error("unknown action '" + std::string(verb) + "'");

@@ -1,0 +1,113 @@
+#include "core/file_io.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace corvane {
+
+namespace fs = std::filesystem;
+
+FileContent read_file(const std::string& path) {
+    FileContent out;
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    if (ec || !fs::exists(st)) {
+        out.status = fs::exists(st) ? ReadStatus::Unreadable : ReadStatus::Missing;
+        return out;
+    }
+    if (fs::is_directory(st)) {
+        out.status = ReadStatus::Unreadable;
+        return out;
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        out.status = ReadStatus::Unreadable;
+        return out;
+    }
+    out.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        out.status = ReadStatus::Unreadable;
+        out.bytes.clear();
+    }
+    return out;
+}
+
+namespace {
+
+std::string temporary_name(const std::string& path) {
+    static std::atomic<unsigned> counter{0};
+    static const auto seed =
+        std::random_device{}() ^
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const fs::path target(path);
+    std::string name = "." + target.filename().string() + ".corvane-" + std::to_string(seed) + "-" +
+                       std::to_string(counter++) + ".tmp";
+    return (target.parent_path() / name).string();
+}
+
+}  // namespace
+
+bool write_file_atomically(const std::string& path, std::string_view bytes) {
+    std::error_code ec;
+    if (path.empty() || fs::is_directory(path, ec)) {
+        return false;
+    }
+    const std::string temp = temporary_name(path);
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+std::vector<std::string_view> split_lines(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char ch = text[i];
+        if (ch == '\r' || ch == '\n') {
+            lines.push_back(text.substr(start, i - start));
+            i += (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) {
+        lines.push_back(text.substr(start));
+    }
+    return lines;
+}
+
+std::string quoted_for_message(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
+    if (text.size() <= kLongest) {
+        return std::string(text);
+    }
+    return std::string(text.substr(0, kLongest)) + "...";
+}
+
+}  // namespace corvane

@@ -1,0 +1,34 @@
+// Reading and writing the player's text files. Reads take the whole file at once; writes
+// replace the target only once the new content is completely on disk.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+enum class ReadStatus { Ok, Missing, Unreadable };
+
+struct FileContent {
+    ReadStatus status = ReadStatus::Ok;
+    std::string bytes;
+};
+
+// Reads a whole file. A name that does not exist is Missing; a directory, a file without
+// read permission or any read failure is Unreadable.
+FileContent read_file(const std::string& path);
+
+// Writes `bytes` to a temporary file beside `path` and renames it over `path`, so that a
+// failure or a crash leaves any old file as it was. False on failure, with no temporary file
+// left behind.
+bool write_file_atomically(const std::string& path, std::string_view bytes);
+
+// Splits single-byte text into lines at CR LF, a lone CR or a lone LF, after skipping a UTF-8
+// byte-order mark at the very start. A line end at the end of the text makes no empty entry.
+std::vector<std::string_view> split_lines(std::string_view text);
+
+// Quotes a text taken from a file in a message, shortened when it is too long to read.
+std::string quoted_for_message(std::string_view text);
+
+}  // namespace corvane

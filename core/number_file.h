@@ -1,0 +1,25 @@
+// Game-number files: one entered number per line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvane {
+
+struct NumberFile {
+    std::vector<std::uint8_t> numbers;
+    std::optional<std::string> error;  // the message for a file that is not a list of numbers
+};
+
+// Checks a whole file before anything is taken from it. Lines end at CR LF, CR or LF; each
+// line is trimmed of spaces and tabs; empty lines are skipped; every other line must be a
+// decimal number from 0 to 36 (leading zeros allowed).
+NumberFile parse_number_file(std::string_view bytes);
+
+// The file text of a list of numbers: each one followed by CR LF.
+std::string number_file_text(const std::vector<std::uint8_t>& numbers);
+
+}  // namespace corvane

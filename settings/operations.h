@@ -1,0 +1,113 @@
+// Every change of an option goes through one of these operations: from the options panel or
+// from a loaded settings file. Each changes the options, writes its line of the settings text
+// and has its effect on the running game at once. They report which options changed, so that
+// the window can redraw them, and know nothing of the window.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/game_state.h"
+#include "settings/settings.h"
+#include "settings/settings_text.h"
+
+namespace corvane {
+
+// The options and their text, with what the options panel shows beyond them.
+struct SettingsState {
+    Settings settings;
+    SettingsText text = default_settings_text();
+    bool set_units_shown_initial = true;  // the Set Units value shows "0,1" until first changed
+};
+
+enum class SettingOp {
+    Category_On,
+    Category_Off,
+    ShowChainsId_On,
+    ShowChainsId_Off,
+    StartingBet_Step,     // a step that completes a click: writes its line
+    StartingBet_Repeat,   // an auto-repeat step while an arrow is held: writes nothing
+    StartingBet_Release,  // release of a held arrow: writes the line
+    CL12_Step,
+    CL23_Step,
+    BS12_Step,
+    BS23_Step,
+    BS23_Release,
+    ResetOnZero_On,
+    ResetOnZero_Off,
+    ROZ_Steps12_Step,
+    ROZ_Steps23_Step,
+    BetAutomaticReset_On,
+    BetAutomaticReset_Off,
+    BAR_OnProfit_Select,
+    BAR_SetUnits_Select,
+    BAR_SetUnits_Step,
+    BAR_SetUnits_Repeat,
+    BAR_SetUnits_Release,
+    TrendBetting_On,
+    TrendBetting_Off,
+    BetOnUptrend_Select,
+    BetOnDowntrend_Select,
+};
+
+// The argument an operation takes.
+enum class OpArg { None, Category, Step, UnitStep };
+
+struct OpInfo {
+    SettingOp op;
+    std::string_view name;
+    OpArg arg;
+};
+
+// The operation of that name, or nothing.
+std::optional<OpInfo> find_op(std::string_view name);
+
+// Which options an operation changed, as bits of Option.
+enum class Option : std::uint32_t {
+    CategoryRB,
+    CategoryEO,
+    CategoryLM,
+    CategoryD,
+    CategoryC,
+    ShowChainsId,
+    StartingBet,
+    CL12,
+    CL23,
+    BS12,
+    BS23,
+    ResetOnZero,
+    ROZSteps12,
+    ROZSteps23,
+    BetAutomaticReset,
+    BARMode,
+    BARSetUnits,
+    TrendBetting,
+    TrendDirection,
+    Stakes,  // the stake labels on the board
+    Bets,    // bets or chains on the board
+};
+using Changes = std::uint32_t;
+constexpr Changes bit(Option o) {
+    return Changes{1} << static_cast<std::uint32_t>(o);
+}
+
+// Applies one operation. `category` is read by the category operations, `step` by the steps.
+Changes apply_op(SettingOp op, SettingsState& s, GameState& game, CategoryId category = {},
+                 int step = 0);
+
+// The result of loading a settings text.
+struct SettingsLoad {
+    std::optional<std::string> error;  // why nothing was applied
+    Changes changes = 0;
+};
+
+// Checks the whole text first, then applies it line by line through the operations, with all
+// their effects. A text with a bad index line applies nothing.
+SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameState& game);
+
+// The settings file content: every line followed by CR LF.
+std::string settings_file_text(const SettingsText& text);
+
+}  // namespace corvane
