@@ -71,10 +71,8 @@ void place_bet(GameState& game, const Settings& settings, CategoryId category) {
     }
     reset_active_chains(game);
 
-    for (int chain = 1; chain <= kChainCount; ++chain) {
-        if (!state.chain_flag(chain)) {
-            continue;
-        }
+    // After the reset above at most one flag is set: the chain to bet on.
+    if (const int chain = state.lowest_chain(); chain != 0) {
         // The code predicted for the next spin; none past the end of the line.
         const std::string_view line = chain_line(ci.family, chain, state.current_pattern);
         const long position = static_cast<long>(settings.window(ci.family)) + state.pattern_step;
@@ -91,7 +89,8 @@ void place_bet(GameState& game, const Settings& settings, CategoryId category) {
             predicted_side = side_of_code(category, predicted == '0' ? '0' : '1');
         } else {
             if (predicted < '1' || predicted > '3') {
-                continue;  // past the end of the line nothing is bet
+                ++state.pattern_step;  // past the end of the line nothing is bet
+                return;
             }
             predicted_side = side_of_code(category, predicted);
             for (char code = '1'; code <= '3'; ++code) {

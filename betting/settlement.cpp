@@ -1,17 +1,13 @@
 #include "betting/settlement.h"
 
+#include <bit>
+
 #include "betting/progression.h"
 #include "betting/stake_display.h"
 
 namespace corvane {
 
 namespace {
-
-bool number_on(Side side, int number) {
-    const CategoryId c = category_of(side);
-    const char code = code_of(c, number);
-    return code != '\0' && code == code_of_side(side);
-}
 
 std::int64_t& wins_of(GameState& game, Family f) {
     return f == Family::F12 ? game.wins_count_12 : game.wins_count_23;
@@ -114,11 +110,13 @@ void category_reset(GameState& game, CategoryId category) {
 }
 
 void hidden_bet_fields_check(GameState& game) {
-    for (int i = 0; i < kSideCount; ++i) {
-        const auto side = static_cast<Side>(i);
+    std::uint32_t sides = kSideMasks.masks[game.current_num];
+    while (sides != 0) {
+        const int i = std::countr_zero(sides);
+        sides &= sides - 1;
         const SideMarks& m = game.marks[i];
-        if (number_on(side, game.current_num) && m.hidden && !m.field) {
-            category_reset(game, category_of(side));
+        if (m.hidden && !m.field) {
+            category_reset(game, category_of(static_cast<Side>(i)));
         }
     }
 }

@@ -12,11 +12,10 @@ void show_values(GameState& game) {
 
 void update_hints(GameState& game) {
     for (CategoryId c : kAllCategories) {
+        // With several flags set, each writes in turn and the highest chain's text stays.
         const CategoryState& state = game.category(c);
-        for (int k = 1; k <= kChainCount; ++k) {
-            if (state.chain_flag(k)) {
-                game.hints[index_of(c)] = {k, state.current_pattern};
-            }
+        if (const int k = state.highest_chain(); k != 0) {
+            game.hints[index_of(c)] = {k, state.current_pattern};
         }
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string_view>
 
@@ -69,6 +70,25 @@ constexpr char code_of_side(Side s) {
     return static_cast<char>('1' + k);
 }
 
+// For each number, the sides and sections it falls on, one bit per Side.
+struct SideMaskTable {
+    std::array<std::uint16_t, kNumberCount> masks{};
+    constexpr SideMaskTable() {
+        for (int n = 1; n <= kMaxNumber; ++n) {
+            for (CategoryId c : kAllCategories) {
+                masks[n] |=
+                    static_cast<std::uint16_t>(1U << index_of(side_of_code(c, outcome_code(c, n))));
+            }
+        }
+    }
+};
+inline constexpr SideMaskTable kSideMasks{};
+
+// True when the number falls on the side; never for the zero.
+inline bool number_on(Side side, int number) {
+    return (kSideMasks.masks[number] >> index_of(side)) & 1U;
+}
+
 // A mark holds one outcome code or none.
 inline constexpr char kNoMark = '\0';
 
@@ -86,6 +106,9 @@ struct CategoryState {
 
     bool chain_flag(int k) const { return (chainactive >> k) & 1U; }
     void set_chain_flag(int k) { chainactive |= (1U << k); }
+    // The lowest and the highest chain whose flag is set; 0 when none is.
+    int lowest_chain() const { return chainactive == 0 ? 0 : std::countr_zero(chainactive); }
+    int highest_chain() const { return std::bit_width(chainactive) - 1 + (chainactive == 0); }
 };
 
 }  // namespace corvane

@@ -1,6 +1,5 @@
 #include "chains/chain_index.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -15,23 +14,50 @@ namespace {
 inline constexpr int kMinWindow = 3;
 inline constexpr int kMaxWindow = 30;
 
-// Codes '0'..'3' take two bits each; 30 codes fit in 60 bits.
 std::uint64_t key_of(std::string_view text) {
-    std::uint64_t key = 0;
-    for (char ch : text) {
-        key = (key << 2) | static_cast<std::uint64_t>((ch - '0') & 3);
-    }
-    return key;
+    return CodeWindow::key_of(text);
 }
 
-struct Entry {
-    std::uint64_t key;
-    ChainHit hit;
-    bool operator<(const Entry& other) const { return key < other.key; }
-};
+// An open-addressing table from the packed codes of a line beginning to its hit. Sized to
+// stay at most a quarter full, so a look-up usually reads one slot.
+class LengthTable {
+  public:
+    void insert_or_update(std::uint64_t key, int chain, int line) {
+        if (Slot* s = slot(key); s->used) {
+            // The first chain to claim a beginning keeps it; within that chain each later
+            // line replaces the recorded one.
+            if (s->hit.chain == chain) {
+                s->hit.line = line;
+            }
+        } else {
+            *s = {key, {chain, line}, true};
+        }
+    }
 
-// Sorted tables of the line beginnings of one length.
-using LengthTable = std::vector<Entry>;
+    const ChainHit* find(std::uint64_t key) const {
+        const Slot* s = const_cast<LengthTable*>(this)->slot(key);
+        return s->used ? &s->hit : nullptr;
+    }
+
+  private:
+    static constexpr std::size_t kSlots = 1024;  // at least four times the longest catalogue
+
+    struct Slot {
+        std::uint64_t key = 0;
+        ChainHit hit;
+        bool used = false;
+    };
+
+    Slot* slot(std::uint64_t key) {
+        std::size_t i = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 54);
+        while (slots_[i].used && slots_[i].key != key) {
+            i = (i + 1) & (kSlots - 1);
+        }
+        return &slots_[i];
+    }
+
+    std::vector<Slot> slots_ = std::vector<Slot>(kSlots);
+};
 
 struct FamilyIndex {
     std::array<LengthTable, kMaxWindow + 1> by_length;  // index: number of codes
@@ -40,22 +66,12 @@ struct FamilyIndex {
 FamilyIndex build(Family family) {
     FamilyIndex index;
     for (int n = kMinWindow - 1; n <= kMaxWindow; ++n) {
-        LengthTable& table = index.by_length[n];
-        // Walk lines in test order: the first chain to claim a beginning keeps it, and within
-        // that chain each later line replaces the recorded one.
         for (int k = 1; k <= kChainCount; ++k) {
             for (int i = 0; i < chain_line_count(family, k); ++i) {
-                const std::uint64_t key = key_of(chain_line(family, k, i).substr(0, n));
-                auto it = std::find_if(table.begin(), table.end(),
-                                       [&](const Entry& e) { return e.key == key; });
-                if (it == table.end()) {
-                    table.push_back({key, {k, i}});
-                } else if (it->hit.chain == k) {
-                    it->hit.line = i;
-                }
+                index.by_length[n].insert_or_update(key_of(chain_line(family, k, i).substr(0, n)),
+                                                    k, i);
             }
         }
-        std::sort(table.begin(), table.end());
     }
     return index;
 }
@@ -66,29 +82,31 @@ const FamilyIndex& index_of_family(Family family) {
     return family == Family::F12 ? f12 : f23;
 }
 
-const Entry* find(Family family, std::string_view text) {
-    const int n = static_cast<int>(text.size());
+const ChainHit* find(Family family, int n, std::uint64_t key) {
     if (n < kMinWindow - 1 || n > kMaxWindow) {
         return nullptr;
     }
-    const LengthTable& table = index_of_family(family).by_length[n];
-    const Entry probe{key_of(text), {}};
-    auto it = std::lower_bound(table.begin(), table.end(), probe);
-    if (it == table.end() || it->key != probe.key) {
-        return nullptr;
-    }
-    return &*it;
+    return index_of_family(family).by_length[n].find(key);
 }
 
 }  // namespace
 
 ChainHit find_chain(Family family, std::string_view window) {
-    const Entry* e = find(family, window);
-    return e == nullptr ? ChainHit{} : e->hit;
+    const ChainHit* hit = find(family, static_cast<int>(window.size()), key_of(window));
+    return hit == nullptr ? ChainHit{} : *hit;
 }
 
 bool begins_some_line(Family family, std::string_view prefix) {
-    return find(family, prefix) != nullptr;
+    return find(family, static_cast<int>(prefix.size()), key_of(prefix)) != nullptr;
+}
+
+ChainHit find_chain(Family family, const CodeWindow& window) {
+    const ChainHit* hit = find(family, window.size(), window.key());
+    return hit == nullptr ? ChainHit{} : *hit;
+}
+
+bool begins_some_line(Family family, const CodeWindow& prefix) {
+    return find(family, prefix.size(), prefix.key()) != nullptr;
 }
 
 }  // namespace corvane

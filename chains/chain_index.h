@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "chains/code_window.h"
 #include "core/numbers.h"
 
 namespace corvane {
@@ -23,5 +24,9 @@ ChainHit find_chain(Family family, std::string_view window);
 
 // True when some line begins with `prefix` (2..29 codes).
 bool begins_some_line(Family family, std::string_view prefix);
+
+// The same look-ups for the windows of a category, by their packed codes.
+ChainHit find_chain(Family family, const CodeWindow& window);
+bool begins_some_line(Family family, const CodeWindow& prefix);
 
 }  // namespace corvane

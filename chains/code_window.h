@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,20 @@ class CodeWindow {
     std::string_view view() const { return {codes_.data(), static_cast<std::size_t>(size_)}; }
     std::string str() const { return std::string(view()); }
 
-    void clear() { size_ = 0; }
+    void clear() {
+        size_ = 0;
+        key_ = 0;
+    }
+
+    // The codes packed two bits each, the newest lowest: equal windows have equal keys.
+    std::uint64_t key() const { return key_; }
+    static std::uint64_t key_of(std::string_view codes) {
+        std::uint64_t key = 0;
+        for (char ch : codes) {
+            key = (key << 2) | static_cast<std::uint64_t>((ch - '0') & 3);
+        }
+        return key;
+    }
 
     // Keeps the newest codes when the text would not fit.
     void assign(std::string_view text) {
@@ -31,6 +45,7 @@ class CodeWindow {
         }
         size_ = static_cast<std::uint8_t>(text.size());
         text.copy(codes_.data(), text.size());
+        key_ = key_of(text);
     }
 
     void push_back(char code) {
@@ -38,14 +53,14 @@ class CodeWindow {
             drop_front(1);
         }
         codes_[size_++] = code;
+        key_ = (key_ << 2) | static_cast<std::uint64_t>((code - '0') & 3);
     }
 
     // Removes the n oldest codes.
     void drop_front(int n) {
-        for (int i = n; i < size_; ++i) {
-            codes_[i - n] = codes_[i];
-        }
+        std::memmove(codes_.data(), codes_.data() + n, static_cast<std::size_t>(size_ - n));
         size_ = static_cast<std::uint8_t>(size_ - n);
+        key_ = size_ == kCapacity ? key_ : key_ & ((std::uint64_t{1} << (2 * size_)) - 1);
     }
 
     friend bool operator==(const CodeWindow& a, const CodeWindow& b) {
@@ -53,6 +68,7 @@ class CodeWindow {
     }
 
   private:
+    std::uint64_t key_ = 0;
     std::array<char, kCapacity> codes_{};
     std::uint8_t size_ = 0;
 };

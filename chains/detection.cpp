@@ -31,7 +31,7 @@ void bet_indicator(GameState& game, const Settings& settings, CategoryId categor
     }
     const int n = settings.window(ci.family);
     if (starts_run(state.ind_window, state.ind_mark, n - 1) &&
-        begins_some_line(ci.family, state.ind_window.view())) {
+        begins_some_line(ci.family, state.ind_window)) {
         set_indicators(game, ci, true);
     }
 }
@@ -43,7 +43,7 @@ void analyse(GameState& game, const Settings& settings, CategoryId category) {
         bet_indicator(game, settings, category);
         const int n = settings.window(ci.family);
         if (state.match == 0 && starts_run(state.list_window, state.first_mark, n)) {
-            if (const ChainHit hit = find_chain(ci.family, state.list_window.view())) {
+            if (const ChainHit hit = find_chain(ci.family, state.list_window)) {
                 state.match = 1;
                 state.set_chain_flag(hit.chain);
                 state.current_pattern = hit.line;
@@ -61,12 +61,9 @@ void reset_chains(CategoryState& state) {
 
 void reset_active_chains(GameState& game) {
     for (CategoryState& state : game.categories) {
-        for (int k = 1; k <= kChainCount; ++k) {
-            if (state.chain_flag(k)) {
-                reset_chains(state);
-                state.set_chain_flag(k);
-                break;
-            }
+        if (const int k = state.lowest_chain(); k != 0) {
+            reset_chains(state);
+            state.set_chain_flag(k);
         }
     }
 }
