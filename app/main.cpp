@@ -7,7 +7,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     corvane::MainWindow window;
-    window.move(221, 121);
     window.show();
     return QApplication::exec();
 }

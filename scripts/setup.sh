@@ -10,8 +10,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.."
 mode=${1:-run}
 jobs=$(nproc 2>/dev/null || echo 2)
 
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 libgtest-dev libbenchmark-dev
-          xvfb xauth)
+# fonts-liberation brings Liberation Sans Narrow, which fonts-liberation2 lacks.
+packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 fonts-liberation libgtest-dev
+          libbenchmark-dev xvfb xauth)
 
 install_missing() {
     local missing=() p

@@ -1,0 +1,389 @@
+// The window under the offscreen platform: geometry of every element, the board's hover and
+// busy protocol, the Cancel button, moving the window, the keyboard.
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QStyleHints>
+#include <QTest>
+
+#include <unistd.h>
+
+#include "ui/main_window.h"
+
+using corvane::MainWindow;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    QWidget* element(MainWindow& w, const QString& name) {
+        auto* e = w.findChild<QWidget*>(name);
+        if (e == nullptr) {
+            qWarning("no element %s", qPrintable(name));
+        }
+        return e;
+    }
+    bool shown(MainWindow& w, const QString& name) {
+        QWidget* e = element(w, name);
+        return e != nullptr && e->isVisible();
+    }
+    int shown_cell_hovers(MainWindow& w) {
+        int count = 0;
+        for (int n = 0; n <= 36; ++n) {
+            count += shown(w, QStringLiteral("UI_Button_Hover_%1").arg(n)) ? 1 : 0;
+        }
+        return count;
+    }
+    // Points at cell n and clicks its hover picture, as a player does.
+    void click_cell(MainWindow& w, int n) {
+        QTest::mouseMove(element(w, QStringLiteral("UI_Button_%1").arg(n)), QPoint(15, 15));
+        QWidget* hover = element(w, QStringLiteral("UI_Button_Hover_%1").arg(n));
+        if (hover->isVisible()) {
+            QTest::mouseClick(hover, Qt::LeftButton, {}, QPoint(15, 15));
+        }
+    }
+    void spin(MainWindow& w, int n) {
+        click_cell(w, n);
+        w.engine().finish_spin();
+        w.refresh();
+    }
+
+  private slots:
+    void initTestCase() {
+        // Separate clicks of one test, or of two tests, must not merge into a double click.
+        QGuiApplication::styleHints()->setMouseDoubleClickInterval(0);
+    }
+    void geometry_data();
+    void geometry();
+    void window_properties();
+    void click_enters_the_number_once();
+    void busy_board_shows_no_hover_and_frees_itself();
+    void hover_moves_from_cell_to_cell();
+    void cancel_follows_the_undo();
+    void bets_show_with_stakes_chain_labels_and_tooltips();
+    void press_on_skin_moves_the_window_press_on_label_does_not();
+    void keyboard_entry();
+    void options_button_opens_and_closes_the_panel();
+    void file_dialog_cancel_and_messages();
+};
+
+void MainWindowTest::geometry_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("rect");
+    for (int n = 0; n <= 36; ++n) {
+        const QRect r = n == 0
+                            ? QRect(24, 120, 31, 31)
+                            : QRect(56 + 32 * ((n - 1) / 3),
+                                    (n - 1) % 3 == 0 ? 152 : ((n - 1) % 3 == 1 ? 120 : 88), 31, 31);
+        for (const char* prefix : {"UI_Button_", "UI_Button_Hover_", "Image"}) {
+            const QString name = QLatin1String(prefix) + QString::number(n);
+            QTest::newRow(qPrintable(name)) << name << r;
+        }
+    }
+    struct Field {
+        const char* side;
+        QRect field;
+        QPoint stake, chain, indicator;
+    };
+    const Field fields[] = {
+        {"Less", {57, 220, 62, 32}, {64, 228}, {59, 220}, {88, 229}},
+        {"Even", {121, 220, 62, 32}, {128, 228}, {123, 220}, {152, 229}},
+        {"Red", {185, 220, 62, 32}, {192, 228}, {187, 220}, {216, 229}},
+        {"Black", {249, 220, 62, 32}, {256, 228}, {251, 220}, {280, 229}},
+        {"Odd", {313, 220, 62, 32}, {320, 228}, {315, 220}, {344, 229}},
+        {"More", {377, 220, 62, 32}, {384, 228}, {379, 220}, {408, 229}},
+        {"Dozen1", {57, 186, 125, 32}, {96, 194}, {59, 187}, {120, 195}},
+        {"Dozen2", {185, 186, 125, 32}, {224, 194}, {187, 187}, {248, 195}},
+        {"Dozen3", {313, 186, 125, 32}, {352, 194}, {315, 187}, {376, 195}},
+        {"Column1", {443, 152, 81, 29}, {459, 159}, {445, 153}, {483, 160}},
+        {"Column2", {443, 120, 81, 29}, {459, 127}, {445, 121}, {483, 128}},
+        {"Column3", {443, 88, 81, 29}, {459, 95}, {445, 89}, {483, 96}},
+    };
+    for (const Field& f : fields) {
+        const QString s = QLatin1String(f.side);
+        QTest::newRow(qPrintable("BetField_" + s)) << "BetField_" + s << f.field;
+        QTest::newRow(qPrintable("Bet_" + s)) << "Bet_" + s << QRect(f.stake, QSize(46, 14));
+        QTest::newRow(qPrintable("Bet_" + s + "_Chain"))
+            << "Bet_" + s + "_Chain" << QRect(f.chain, QSize(20, 12));
+        QTest::newRow(qPrintable("BetIndicator_" + s))
+            << "BetIndicator_" + s << QRect(f.indicator, QSize(4, 15));
+    }
+    const std::pair<const char*, QRect> others[] = {
+        {"Image_UI", {0, 0, 549, 700}},
+        {"HideBets1", {56, 185, 383, 69}},
+        {"HideBets2", {442, 87, 83, 96}},
+        {"Button_Help", {474, 5, 22, 22}},
+        {"Button_Help_Hover", {474, 5, 22, 22}},
+        {"Button_Hide", {497, 5, 22, 22}},
+        {"Button_Hide_Hover", {497, 5, 22, 22}},
+        {"Button_Close", {520, 5, 22, 22}},
+        {"Button_Close_Hover", {520, 5, 22, 22}},
+        {"Button_L", {83, 49, 21, 21}},
+        {"Button_L_Hover", {83, 49, 21, 21}},
+        {"Button_S", {105, 49, 21, 21}},
+        {"Button_S_Hover", {105, 49, 21, 21}},
+        {"HistoryBox", {133, 47, 196, 24}},
+        {"Button_Cancel", {334, 49, 62, 21}},
+        {"Button_Cancel_Hover", {334, 49, 62, 21}},
+        {"Button_Cancel_Inactive", {334, 49, 62, 21}},
+        {"CGauge1", {26, 272, 495, 7}},
+        {"Button_Options", {248, 293, 53, 27}},
+        {"Button_Options_Hover", {248, 293, 53, 27}},
+        {"Button_Options_Pressed", {248, 293, 53, 27}},
+        {"LoadingPanel", {80, 104, 377, 113}},
+        {"LoadingCaption", {72, 40, 120, 14}},
+        {"ProgressBar1", {72, 56, 233, 17}},
+        {"CGauge_RedBlack", {288, 370, 65, 9}},
+        {"CGauge_EvenOdd", {376, 370, 65, 9}},
+        {"CGauge_LessMore", {464, 370, 65, 9}},
+        {"CGauge_D1", {288, 402, 65, 9}},
+        {"CGauge_D2", {376, 402, 65, 9}},
+        {"CGauge_D3", {464, 402, 65, 9}},
+        {"CGauge_C1", {288, 434, 65, 9}},
+        {"CGauge_C2", {376, 434, 65, 9}},
+        {"CGauge_C3", {464, 434, 65, 9}},
+        {"CGauge_WinRate12", {288, 466, 113, 17}},
+        {"CGauge_WinRate23", {408, 466, 129, 17}},
+        {"Line_Left", {0, 36, 2, 500}},
+        {"Line_Right", {548, 37, 2, 500}},
+        {"Line_Bottom", {0, 328, 548, 5}},
+    };
+    for (const auto& [name, rect] : others) {
+        QTest::newRow(name) << QString::fromLatin1(name) << rect;
+    }
+    for (int k = 1; k <= 10; ++k) {
+        const QString name = QStringLiteral("HisNum%1").arg(k);
+        QTest::newRow(qPrintable(name)) << name << QRect(137 + 19 * (k - 1), 51, 17, 16);
+    }
+    // Captions: their place is binding, their width is the text's.
+    const std::pair<const char*, QPoint> captions[] = {
+        {"Stat_Red_Text", {289, 339}},  {"Stat_Black_Text", {289, 355}},
+        {"Stat_Even_Text", {377, 339}}, {"Stat_Odd_Text", {377, 355}},
+        {"Stat_Less_Text", {465, 339}}, {"Stat_More_Text", {465, 355}},
+        {"Stat_D1_Text", {289, 389}},   {"Stat_D2_Text", {377, 389}},
+        {"Stat_D3_Text", {465, 389}},   {"Stat_C1_Text", {289, 421}},
+        {"Stat_C2_Text", {377, 421}},   {"Stat_C3_Text", {465, 421}},
+        {"Stat_WinRate12", {289, 453}}, {"Stat_WinRate23", {409, 453}},
+    };
+    for (const auto& [name, at] : captions) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(at, QSize());
+    }
+}
+
+void MainWindowTest::geometry() {
+    QFETCH(QString, name);
+    QFETCH(QRect, rect);
+    MainWindow w;
+    QWidget* e = element(w, name);
+    QVERIFY(e != nullptr);
+    if (rect.size().isEmpty()) {
+        QCOMPARE(e->geometry().topLeft(), rect.topLeft());
+    } else {
+        QCOMPARE(e->geometry(), rect);
+    }
+}
+
+void MainWindowTest::window_properties() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Corvane"));
+    QCOMPARE(w.size(), QSize(549, 330));
+    QCOMPARE(w.pos(), QPoint(221, 121));
+    QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(w.palette().color(QPalette::Window), QColor(25, 25, 25));
+    QCOMPARE(element(w, "UI_Button_7")->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(element(w, "Button_Cancel")->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(element(w, "Bet_Red_Chain")->cursor().shape(), Qt::WhatsThisCursor);
+    // At rest only the normal pictures show.
+    QCOMPARE(shown_cell_hovers(w), 0);
+    for (const char* hidden :
+         {"Image0", "BetField_Red", "Bet_Red", "Bet_Red_Chain", "BetIndicator_Red", "HideBets1",
+          "LoadingPanel", "Button_Options_Pressed", "Button_Help_Hover"}) {
+        QVERIFY2(!shown(w, hidden), hidden);
+    }
+    QVERIFY(shown(w, "Button_Cancel_Inactive"));
+}
+
+void MainWindowTest::click_enters_the_number_once() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    click_cell(w, 17);
+    QVERIFY(shown(w, "Image17"));
+    // The second click lands on the pressed picture, which takes none.
+    QTest::mouseClick(element(w, "Image17"), Qt::LeftButton, {}, QPoint(15, 15));
+    QTest::mouseDClick(element(w, "Image17"), Qt::LeftButton, {}, QPoint(15, 15));
+    QTest::mouseRelease(element(w, "Image17"), Qt::LeftButton, {}, QPoint(15, 15));
+    QCOMPARE(w.engine().game().numbers, std::vector<std::uint8_t>{17});
+}
+
+void MainWindowTest::busy_board_shows_no_hover_and_frees_itself() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    click_cell(w, 4);
+    QVERIFY(shown(w, "HideBets1"));
+    QVERIFY(shown(w, "HideBets2"));
+    QTest::mouseMove(element(w, "UI_Button_5"), QPoint(10, 10));
+    QVERIFY(!shown(w, "UI_Button_Hover_5"));
+    click_cell(w, 5);
+    QCOMPARE(w.engine().game().numbers.size(), std::size_t{1});
+    // The 15 ms timer runs the animation out on its own, in about 375 ms.
+    QTRY_VERIFY_WITH_TIMEOUT(!shown(w, "HideBets1"), 3000);
+    QVERIFY(!shown(w, "Image4"));
+    QVERIFY(w.engine().game().undo_available);
+    QTest::mouseMove(element(w, "UI_Button_5"), QPoint(12, 12));
+    QVERIFY(shown(w, "UI_Button_Hover_5"));
+}
+
+void MainWindowTest::hover_moves_from_cell_to_cell() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseMove(element(w, "UI_Button_8"), QPoint(10, 10));
+    QTest::mouseMove(element(w, "UI_Button_11"), QPoint(10, 10));
+    QCOMPARE(shown_cell_hovers(w), 1);
+    QVERIFY(shown(w, "UI_Button_Hover_11"));
+    // Crossing a label does nothing; the bare skin hides every hover.
+    QTest::mouseMove(element(w, "HisNum3"), QPoint(5, 5));
+    QCOMPARE(shown_cell_hovers(w), 1);
+    QTest::mouseMove(element(w, "Image_UI"), QPoint(300, 20));
+    QCOMPARE(shown_cell_hovers(w), 0);
+}
+
+void MainWindowTest::cancel_follows_the_undo() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    spin(w, 9);
+    QVERIFY(!shown(w, "Button_Cancel_Inactive"));
+    QTest::mouseMove(element(w, "Button_Cancel"), QPoint(5, 5));
+    QVERIFY(shown(w, "Button_Cancel_Hover"));
+    QTest::mouseClick(element(w, "Button_Cancel_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(w.engine().game().numbers.empty());
+    QVERIFY(shown(w, "Button_Cancel_Inactive"));
+    QCOMPARE(qobject_cast<QLabel*>(element(w, "HisNum1"))->text(), QString());
+}
+
+void MainWindowTest::bets_show_with_stakes_chain_labels_and_tooltips() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (int n : {2, 1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21}) {
+        spin(w, n);
+    }
+    // Ten reds after a black: chain 1, the bet goes on Black, lost once: stake 2.
+    QVERIFY(shown(w, "BetField_Black"));
+    QVERIFY(shown(w, "Bet_Black"));
+    QVERIFY(!shown(w, "BetField_Red"));
+    auto* stake = qobject_cast<QLabel*>(element(w, "Bet_Black"));
+    QCOMPARE(stake->text(), QStringLiteral("2"));
+    auto* chain = qobject_cast<QLabel*>(element(w, "Bet_Black_Chain"));
+    QVERIFY(chain->isVisible());
+    QCOMPARE(chain->text(), QStringLiteral("Ch 1"));
+    QCOMPARE(chain->toolTip(), QStringLiteral("Chain 1  (1 = RED, 0 = BLACK):  111111111111..."));
+    QCOMPARE(qobject_cast<QLabel*>(element(w, "HisNum1"))->text(), QStringLiteral("21"));
+    QCOMPARE(qobject_cast<QLabel*>(element(w, "HisNum1"))->palette().color(QPalette::Window),
+             QColor(102, 0, 0));
+    QCOMPARE(qobject_cast<QLabel*>(element(w, "Stat_Less_Text"))->text(),
+             QStringLiteral("Less (83%)"));
+}
+
+void MainWindowTest::press_on_skin_moves_the_window_press_on_label_does_not() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto press = [&](const char* name, Qt::MouseButton button, QPoint at) {
+        QTest::mousePress(element(w, name), button, {}, at);
+        QTest::mouseRelease(element(w, name), button, {}, at);
+    };
+    press("Image_UI", Qt::LeftButton, {200, 20});
+    QCOMPARE(w.move_requests(), 1);
+    press("Image_UI", Qt::RightButton, {200, 20});
+    QCOMPARE(w.move_requests(), 2);
+    press("HisNum2", Qt::LeftButton, {3, 3});
+    press("CGauge1", Qt::LeftButton, {3, 3});
+    press("UI_Button_3", Qt::LeftButton, {3, 3});
+    press("Bet_Red", Qt::LeftButton, {3, 3});
+    QCOMPARE(w.move_requests(), 2);
+}
+
+void MainWindowTest::keyboard_entry() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::keyClicks(&w, QStringLiteral("3"));
+    QVERIFY(shown(w, "UI_Button_Hover_3"));
+    QTest::keyClicks(&w, QStringLiteral("2"));
+    QVERIFY(shown(w, "UI_Button_Hover_32"));
+    QCOMPARE(shown_cell_hovers(w), 1);
+    QTest::keyClick(&w, Qt::Key_Backspace);
+    QVERIFY(shown(w, "UI_Button_Hover_3"));
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QCOMPARE(shown_cell_hovers(w), 0);
+    QTest::keyClicks(&w, QStringLiteral("05"));
+    QTest::keyClick(&w, Qt::Key_Return);
+    w.engine().finish_spin();
+    // A second digit that makes no number starts a new one: 4 then 5 is 5.
+    QTest::keyClicks(&w, QStringLiteral("45"));
+    QTest::keyClick(&w, Qt::Key_Space);
+    w.engine().finish_spin();
+    QCOMPARE(w.engine().game().numbers, (std::vector<std::uint8_t>{5, 5}));
+    QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w.engine().game().numbers, (std::vector<std::uint8_t>{5}));
+    // Enter with nothing typed does nothing.
+    QTest::keyClick(&w, Qt::Key_Return);
+    QCOMPARE(w.engine().game().numbers.size(), std::size_t{1});
+}
+
+void MainWindowTest::options_button_opens_and_closes_the_panel() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseMove(element(w, "Button_Options"), QPoint(5, 5));
+    QTest::mouseClick(element(w, "Button_Options_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(w.height(), 660);
+    QCOMPARE(element(w, "Line_Bottom")->y(), 658);
+    QVERIFY(shown(w, "Button_Options_Pressed"));
+    QTest::mouseClick(element(w, "Button_Options_Pressed"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_COMPARE(w.height(), 330);
+    QCOMPARE(element(w, "Line_Bottom")->y(), 328);
+}
+
+void MainWindowTest::file_dialog_cancel_and_messages() {
+    MainWindow w;
+    QStringList messages;
+    QString answer;
+    w.show_message = [&](const QString& text) { messages << text; };
+    w.ask_file = [&](bool, const QString&, const QString&) { return answer; };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    spin(w, 12);
+    // A cancelled dialog does nothing.
+    QTest::mouseMove(element(w, "Button_L"), QPoint(5, 5));
+    QTest::mouseClick(element(w, "Button_L_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(w.engine().game().numbers.size(), std::size_t{1});
+    // A folder cannot be loaded: the engine's message is shown.
+    answer = QDir::tempPath();
+    QTest::mouseClick(element(w, "Button_L_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(messages, QStringList{QStringLiteral("Cannot open file ") + QDir::tempPath()});
+    QCOMPARE(w.engine().game().numbers.size(), std::size_t{1});
+    QVERIFY(!shown(w, "LoadingPanel"));
+    // Save and load back.
+    answer = QDir::tempPath() + QStringLiteral("/corvane_ui_test_%1.kvn").arg(getpid());
+    QTest::mouseMove(element(w, "Button_S"), QPoint(5, 5));
+    QTest::mouseClick(element(w, "Button_S_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    spin(w, 0);
+    QTest::mouseMove(element(w, "Button_L"), QPoint(5, 5));
+    QTest::mouseClick(element(w, "Button_L_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(w.engine().game().numbers, std::vector<std::uint8_t>{12});
+    QCOMPARE(qobject_cast<QLabel*>(element(w, "HisNum1"))->text(), QStringLiteral("12"));
+    QVERIFY(shown(w, "Button_Cancel_Inactive"));
+    QFile::remove(answer);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
