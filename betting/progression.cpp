@@ -68,6 +68,14 @@ const BettingSystem* find_system(Family family, std::string_view name) {
     return nullptr;
 }
 
+const BettingSystem* system_at(Family family, int index) {
+    const auto& systems = family == Family::F12 ? kSystems12 : kSystems23;
+    if (index < 0 || index >= static_cast<int>(systems.size())) {
+        return nullptr;
+    }
+    return &systems[static_cast<std::size_t>(index)];
+}
+
 double stake(const BettingSystem& system, int step, double starting_bet) {
     if (system.rule == StepRule::Flat) {
         return starting_bet;

@@ -31,6 +31,10 @@ struct BettingSystem {
 // The family's system of that exact name; nullptr for a name the family does not know.
 const BettingSystem* find_system(Family family, std::string_view name);
 
+// The system at an index of the family's list of systems (whose entries are the systems'
+// names, in the same order); nullptr outside the list.
+const BettingSystem* system_at(Family family, int index);
+
 // Stake of a category: SB x T[step], or SB under "FLAT".
 double stake(const BettingSystem& system, int step, double starting_bet);
 

@@ -33,7 +33,7 @@ void win(GameState& game, const Settings& settings, CategoryId category) {
     const Family f = family_of(category);
     ++wins_of(game, f);
     update_win_rate(game, f);
-    const BettingSystem* system = find_system(f, settings.betting_system(f));
+    const BettingSystem* system = system_at(f, settings.betting_system_index(f));
     if (system == nullptr) {
         return;
     }
@@ -48,7 +48,7 @@ void win(GameState& game, const Settings& settings, CategoryId category) {
 void lose(GameState& game, const Settings& settings, CategoryId category) {
     const Family f = family_of(category);
     update_win_rate(game, f);
-    if (const BettingSystem* system = find_system(f, settings.betting_system(f))) {
+    if (const BettingSystem* system = system_at(f, settings.betting_system_index(f))) {
         advance(game, settings, category, *system, false);
     }
 }

@@ -7,16 +7,6 @@ namespace corvane {
 
 namespace {
 
-// The lowest chain whose flag is set, or 0.
-int active_chain(const CategoryState& state) {
-    for (int k = 1; k <= kChainCount; ++k) {
-        if (state.chain_flag(k)) {
-            return k;
-        }
-    }
-    return 0;
-}
-
 // The standing bet as read from the stake labels. In the 1/2 family one side is bet, in the
 // 2/3 family a pair of sections ("12", "23", "31"); anything else records no bet.
 std::array<bool, 3> standing_bet(const GameState& game, const CategoryInfo& ci) {
@@ -50,11 +40,11 @@ void take_snapshot(GameState& game) {
     UndoSnapshot& s = game.cancel_list;
     s.bankroll = game.bankroll;
     s.bankroll_aim = game.bankroll_aim;
+    s.categories = game.categories;
     for (const CategoryInfo& ci : kCategories) {
         const int i = index_of(ci.id);
         s.standing[i] = standing_bet(game, ci);
-        s.categories[i] = game.categories[i];
-        s.active_chain[i] = active_chain(game.categories[i]);
+        s.active_chain[i] = game.categories[i].lowest_chain();
     }
     s.stats = game.stats;
     s.bets_count_12 = game.bets_count_12;

@@ -35,7 +35,7 @@ struct Settings {
     bool enabled(CategoryId c) const { return category_enabled[index_of(c)]; }
     int window(Family f) const { return f == Family::F12 ? window12 : window23; }
 
-    double starting_bet() const { return list_number(ValueList::StartingBet, starting_bet_index); }
+    double starting_bet() const { return starting_bet_value(starting_bet_index); }
     std::string_view betting_system12() const {
         return betting_system_name(ValueList::BettingSystem12, bs12_index);
     }
@@ -45,6 +45,7 @@ struct Settings {
     std::string_view betting_system(Family f) const {
         return f == Family::F12 ? betting_system12() : betting_system23();
     }
+    int betting_system_index(Family f) const { return f == Family::F12 ? bs12_index : bs23_index; }
     int roz_steps12() const {
         return static_cast<int>(list_number(ValueList::ROZSteps12, roz_steps12_index));
     }

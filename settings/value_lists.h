@@ -30,6 +30,16 @@ std::string list_text(ValueList list, int index);
 // The entry read as a number (decimal comma); 0 for a name list or an index outside the list.
 double list_number(ValueList list, int index);
 
+// The number of a StartingBet_List entry; read on every stake, so kept short.
+inline double starting_bet_value(int index) {
+    constexpr double kFractions[11] = {0.05, 0.10, 0.20, 0.25, 0.30, 0.40,
+                                       0.50, 0.60, 0.70, 0.80, 0.90};
+    if (index < 0 || index > 5010) {
+        return 0.0;
+    }
+    return index < 11 ? kFractions[index] : static_cast<double>(index - 10);
+}
+
 // Betting-system names, as the lists hold them.
 std::string_view betting_system_name(ValueList list, int index);
 

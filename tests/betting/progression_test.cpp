@@ -1,4 +1,5 @@
 #include "betting/progression.h"
+#include "settings/value_lists.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,13 @@ TEST(Progression, SystemsAreFoundByTheirExactNameWithinTheirFamily) {
     }
     EXPECT_NE(find_system(Family::F12, "3x Bet"), find_system(Family::F23, "3x Bet"));
     EXPECT_NE(find_system(Family::F12, "Blind"), find_system(Family::F23, "Blind"));
+    // The option's index picks the system its list entry names.
+    for (int i = -1; i <= 5; ++i) {
+        EXPECT_EQ(system_at(Family::F12, i),
+                  find_system(Family::F12, betting_system_name(ValueList::BettingSystem12, i)));
+        EXPECT_EQ(system_at(Family::F23, i),
+                  find_system(Family::F23, betting_system_name(ValueList::BettingSystem23, i)));
+    }
 }
 
 TEST(Progression, StepRules) {
