@@ -16,6 +16,7 @@
 
 #include "betting/stake_display.h"
 #include "core/amount.h"
+#include "ui/options_panel.h"
 
 namespace corvane {
 
@@ -184,6 +185,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     build_history();
     build_chrome();
     build_statistics();
+    options_panel_ = new OptionsPanel(this);
     bottom_line_ = new Fill(this, QStringLiteral("Line_Bottom"),
                             QRect(0, kClosedHeight - 2, 548, 5), skin::colour::kEdge);
     build_loading_panel();
@@ -561,6 +563,7 @@ void MainWindow::refresh() {
     }
     win_rate12_->set_value(g.win_rate_12);
     win_rate23_->set_value(g.win_rate_23);
+    options_panel_->refresh();
 }
 
 }  // namespace corvane

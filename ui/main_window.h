@@ -59,7 +59,19 @@ class MainWindow : public QWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-  private:
+      // Element factories, shared with the options panel. A button is a normal picture with its
+    // hover picture above it; only the hover picture takes the click.
+    Picture* add_picture(const QString& name, QRect geometry, skin::Art art, int number = 0,
+                         const QString& text = {});
+    Picture* add_button(const QString& name, const QString& hover_name, QRect geometry,
+                        skin::Art art, skin::Art hover_art, std::function<void()> action,
+                        const QString& text = {});
+    QLabel* add_label(const QString& name, QRect geometry, const QString& text, int pixel_size,
+                      bool bold, QColor colour, Qt::Alignment align = Qt::AlignLeft);
+    // Makes a picture one of the hover pictures that Disable_Hovers hides.
+    void register_hover(Picture* hover) { hovers_.push_back(hover); }
+
+private:
     friend class SkinPicture;
 
     struct SideWidgets {
@@ -68,15 +80,6 @@ class MainWindow : public QWidget {
         QLabel* chain = nullptr;
         Picture* indicator = nullptr;
     };
-
-    Picture* add_picture(const QString& name, QRect geometry, skin::Art art, int number = 0,
-                         const QString& text = {});
-    // A normal picture with its hover picture above it; the hover picture takes the click.
-    Picture* add_button(const QString& name, const QString& hover_name, QRect geometry,
-                        skin::Art art, skin::Art hover_art, std::function<void()> action,
-                        const QString& text = {});
-    QLabel* add_label(const QString& name, QRect geometry, const QString& text, int pixel_size,
-                      bool bold, QColor colour, Qt::Alignment align = Qt::AlignLeft);
 
     void build_chrome();
     void build_board();
