@@ -39,6 +39,8 @@ FileContent read_file(const std::string& path) {
 
 namespace {
 
+WriteFault injected_fault = WriteFault::None;
+
 std::string temporary_name(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     static const auto seed =
@@ -65,18 +67,29 @@ bool write_file_atomically(const std::string& path, std::string_view bytes) {
         }
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
+        if (injected_fault == WriteFault::Write) {
+            out.setstate(std::ios::failbit);
+        }
         if (!out) {
             out.close();
             fs::remove(temp, ec);
             return false;
         }
     }
-    fs::rename(temp, path, ec);
+    if (injected_fault == WriteFault::Rename) {
+        ec = std::make_error_code(std::errc::io_error);
+    } else {
+        fs::rename(temp, path, ec);
+    }
     if (ec) {
         fs::remove(temp, ec);
         return false;
     }
     return true;
+}
+
+void inject_write_fault(WriteFault fault) {
+    injected_fault = fault;
 }
 
 std::vector<std::string_view> split_lines(std::string_view text) {

@@ -24,6 +24,12 @@ FileContent read_file(const std::string& path);
 // left behind.
 bool write_file_atomically(const std::string& path, std::string_view bytes);
 
+// Failures that tests can make the next atomic writes meet, as a full disk or a failing
+// rename would: the data cannot be written, or the finished file cannot take the target's
+// place. Cleared with WriteFault::None.
+enum class WriteFault { None, Write, Rename };
+void inject_write_fault(WriteFault fault);
+
 // Splits single-byte text into lines at CR LF, a lone CR or a lone LF, after skipping a UTF-8
 // byte-order mark at the very start. A line end at the end of the text makes no empty entry.
 std::vector<std::string_view> split_lines(std::string_view text);

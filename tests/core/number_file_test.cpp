@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "core/file_io.h"
 
 namespace corvane {
 namespace {
@@ -275,6 +276,27 @@ TEST(NumberFile, FailedSaveKeepsTheOldFile) {
     EXPECT_EQ(read_bytes(target), "1\r\n2\r\n");
     EXPECT_EQ(listing(folder), std::set<std::string>{"game.kvn"});
     chmod(folder.c_str(), 0755);
+    fs::remove_all(folder);
+}
+
+TEST(NumberFile, SaveThatFailsMidwayKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    const std::string folder = temp_path("faults");
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const std::string target = folder + "/game.kvn";
+    std::ofstream(target, std::ios::binary) << "1\r\n2\r\n";
+    Engine e;
+    e.spin(9);
+    for (WriteFault fault : {WriteFault::Write, WriteFault::Rename}) {
+        inject_write_fault(fault);
+        EXPECT_EQ(e.save_numbers(target), "Cannot create file " + target);
+        inject_write_fault(WriteFault::None);
+        EXPECT_EQ(read_bytes(target), "1\r\n2\r\n");
+        EXPECT_EQ(listing(folder), std::set<std::string>{"game.kvn"});
+    }
+    EXPECT_EQ(e.save_numbers(target), std::nullopt);
+    EXPECT_EQ(read_bytes(target), "9\r\n");
+    EXPECT_EQ(listing(folder), std::set<std::string>{"game.kvn"});
     fs::remove_all(folder);
 }
 
