@@ -151,8 +151,13 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     // Tooltips of the whole window.
     QToolTip::setFont(sans(9));
     QPalette tip = QToolTip::palette();
-    tip.setColor(QPalette::ToolTipBase, skin::colour::kTooltipBack);
-    tip.setColor(QPalette::ToolTipText, Qt::white);
+    // Some styles paint the tooltip box with the window roles, others with the tooltip roles.
+    for (QPalette::ColorRole role : {QPalette::ToolTipBase, QPalette::Window}) {
+        tip.setColor(role, skin::colour::kTooltipBack);
+    }
+    for (QPalette::ColorRole role : {QPalette::ToolTipText, QPalette::WindowText}) {
+        tip.setColor(role, Qt::white);
+    }
     QToolTip::setPalette(tip);
 
     show_message = [this](const QString& text) {

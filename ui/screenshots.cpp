@@ -49,6 +49,33 @@ int main(int argc, char** argv) {
     }
     save(window, dir, QStringLiteral("bets"));
 
+    // The tooltip of a chain label, composed onto the window where it shows.
+    {
+        auto* chain = window.findChild<QWidget*>(QStringLiteral("Bet_Black_Chain"));
+        QToolTip::showText(chain->mapToGlobal(QPoint(4, 14)), chain->toolTip(), chain);
+        QApplication::processEvents();
+        QImage shot = window.grab().toImage();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->inherits("QTipLabel") && top->isVisible()) {
+                QPainter p(&shot);
+                p.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
+            }
+        }
+        shot.save(dir + QStringLiteral("/tooltip.png"));
+        QToolTip::hideText();
+    }
+
+    // The loading panel, as it shows while a number file is read.
+    {
+        auto* panel = window.findChild<QWidget*>(QStringLiteral("LoadingPanel"));
+        auto* bar = window.findChild<corvane::Bar*>(QStringLiteral("ProgressBar1"));
+        panel->show();
+        bar->set_value(60);
+        save(window, dir, QStringLiteral("loading"));
+        bar->set_value(0);
+        panel->hide();
+    }
+
     window.set_options_open(true);
     save(window, dir, QStringLiteral("options"));
     return 0;
