@@ -158,16 +158,38 @@ void Engine::new_game() {
     }
 }
 
-Message Engine::load_numbers(const std::string& path) {
-    finish_spin();
-    const FileContent file = read_file(path);
-    if (file.status == ReadStatus::Missing) {
+namespace {
+
+// A file chosen for a load: its bytes, or nothing. A name that does not exist is no error; a
+// file that cannot be read is, with the message to show.
+std::optional<std::string> read_for_load(const std::string& path, Message& message) {
+    FileContent file = read_file(path);
+    if (file.status == ReadStatus::Unreadable) {
+        message = "Cannot open file " + path;
+    }
+    if (file.status != ReadStatus::Ok) {
         return std::nullopt;
     }
-    if (file.status == ReadStatus::Unreadable) {
-        return "Cannot open file " + path;
+    return std::move(file.bytes);
+}
+
+Message save_text(const std::string& path, std::string_view bytes) {
+    if (!write_file_atomically(path, bytes)) {
+        return "Cannot create file " + path;
     }
-    NumberFile parsed = parse_number_file(file.bytes);
+    return std::nullopt;
+}
+
+}  // namespace
+
+Message Engine::load_numbers(const std::string& path) {
+    finish_spin();
+    Message message;
+    const std::optional<std::string> bytes = read_for_load(path, message);
+    if (!bytes) {
+        return message;
+    }
+    NumberFile parsed = parse_number_file(*bytes);
     if (parsed.error) {
         return parsed.error;
     }
@@ -198,10 +220,7 @@ Message Engine::load_numbers(const std::string& path) {
 }
 
 Message Engine::save_numbers(const std::string& path) const {
-    if (!write_file_atomically(path, number_file_text(game_.numbers))) {
-        return "Cannot create file " + path;
-    }
-    return std::nullopt;
+    return save_text(path, number_file_text(game_.numbers));
 }
 
 Changes Engine::apply(SettingOp op, CategoryId category, int step) {
@@ -210,14 +229,12 @@ Changes Engine::apply(SettingOp op, CategoryId category, int step) {
 
 Message Engine::load_settings(const std::string& path, Changes* changes) {
     finish_spin();
-    const FileContent file = read_file(path);
-    if (file.status == ReadStatus::Missing) {
-        return std::nullopt;
+    Message message;
+    const std::optional<std::string> bytes = read_for_load(path, message);
+    if (!bytes) {
+        return message;
     }
-    if (file.status == ReadStatus::Unreadable) {
-        return "Cannot open file " + path;
-    }
-    const SettingsLoad load = load_settings_text(file.bytes, options_, game_);
+    const SettingsLoad load = load_settings_text(*bytes, options_, game_);
     if (changes != nullptr) {
         *changes = load.changes;
     }
@@ -225,10 +242,7 @@ Message Engine::load_settings(const std::string& path, Changes* changes) {
 }
 
 Message Engine::save_settings(const std::string& path) const {
-    if (!write_file_atomically(path, settings_file_text(options_.text))) {
-        return "Cannot create file " + path;
-    }
-    return std::nullopt;
+    return save_text(path, settings_file_text(options_.text));
 }
 
 Changes Engine::default_settings() {

@@ -61,15 +61,8 @@ void Picture::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Picture::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    if (event->button() != Qt::LeftButton) {
-        return;
-    }
     // The second press of a fast double click counts as a press of its own.
-    pressed_ = true;
-    if (on_press) {
-        on_press();
-    }
+    mousePressEvent(event);
 }
 
 }  // namespace corvane

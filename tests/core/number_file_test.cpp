@@ -12,27 +12,16 @@
 
 #include "core/engine.h"
 #include "core/file_io.h"
+#include "tests/support/files.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::read_bytes;
+using testing::temp_path;
+using testing::write_temp;
 using Numbers = std::vector<std::uint8_t>;
-
-std::string temp_path(const std::string& name) {
-    return ::testing::TempDir() + "corvane_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string write_temp(const std::string& name, const std::string& bytes) {
-    const std::string path = temp_path(name);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return path;
-}
-
-std::string read_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::set<std::string> listing(const std::string& folder) {
     std::set<std::string> names;

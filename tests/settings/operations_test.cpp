@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "tests/support/scenes.h"
 
 namespace corvane {
 namespace {
@@ -16,17 +17,7 @@ void expect_only_line(const SettingsText& actual, int line, const std::string& t
     EXPECT_EQ(actual, expected);
 }
 
-// Red and Odd bets stand after black, red, black, red with the 1/2 chain length at 3.
-Engine with_two_bets() {
-    Engine e;
-    for (int i = 0; i < 7; ++i) {
-        e.apply(SettingOp::CL12_Step, {}, -1);
-    }
-    for (int n : {2, 1, 4, 3}) {
-        e.spin(n);
-    }
-    return e;
-}
+using testing::with_two_bets;
 
 TEST(SettingOps, SwitchesWriteTheirLineBothWays) {
     const std::tuple<SettingOp, SettingOp, int, bool Settings::*> cases[] = {

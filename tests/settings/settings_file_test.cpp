@@ -10,26 +10,16 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "tests/support/files.h"
+#include "tests/support/scenes.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string temp_path(const std::string& name) {
-    return ::testing::TempDir() + "corvane_" + std::to_string(getpid()) + "_" + name;
-}
-
-std::string write_temp(const std::string& name, const std::string& bytes) {
-    const std::string path = temp_path(name);
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-    return path;
-}
-
-std::string read_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::read_bytes;
+using testing::temp_path;
+using testing::write_temp;
 
 std::string crlf(const std::vector<std::string>& lines) {
     std::string out;
@@ -92,17 +82,7 @@ void change_everything(Engine& e) {
     e.apply(SettingOp::BetOnUptrend_Select);
 }
 
-// Red and Odd bets of stake 1 stand after black, red, black, red with the 1/2 chain length 3.
-Engine with_two_bets() {
-    Engine e;
-    for (int i = 0; i < 7; ++i) {
-        e.apply(SettingOp::CL12_Step, {}, -1);
-    }
-    for (int n : {2, 1, 4, 3}) {
-        e.spin(n);
-    }
-    return e;
-}
+using testing::with_two_bets;
 
 const char kDefaultFile[] =
     "1\r\n1\r\n1\r\n1\r\n1\r\n1\r\n\r\n11\r\n7\r\n5\r\n0\r\n0\r\n\r\n0\r\n0\r\n0\r\n\r\n0\r\n"

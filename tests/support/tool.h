@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/files.h"
 #include "tests/support/json.h"
 
 namespace corvane::testing {
@@ -21,15 +22,10 @@ struct ToolRun {
     Json trace(std::size_t i) const { return parse_json(lines.at(i)); }
 };
 
-inline std::string temp_path(const std::string& name) {
-    return ::testing::TempDir() + "corvane_" + name;
-}
-
 // Runs the tool with `args`; `script` (if not empty) is written to a file passed as --script.
 inline ToolRun run_tool(const std::string& args, const std::string& script = {}) {
     static int counter = 0;
-    const std::string base =
-        temp_path("run" + std::to_string(getpid()) + "_" + std::to_string(++counter));
+    const std::string base = temp_path("run" + std::to_string(++counter));
     std::string cmd = std::string(CORVANE_BACKTEST) + " " + args;
     if (!script.empty()) {
         std::ofstream(base + ".script", std::ios::binary) << script;
