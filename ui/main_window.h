@@ -56,10 +56,10 @@ class MainWindow : public QWidget {
     void run_file_action(const std::function<Message()>& action);
     void report(const Message& message);
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    // The lower half of the window, with every option.
+    OptionsPanel* options_panel() const { return options_panel_; }
 
-      // Element factories, shared with the options panel. A button is a normal picture with its
+    // Element factories, shared with the options panel. A button is a normal picture with its
     // hover picture above it; only the hover picture takes the click.
     Picture* add_picture(const QString& name, QRect geometry, skin::Art art, int number = 0,
                          const QString& text = {});
@@ -71,7 +71,10 @@ class MainWindow : public QWidget {
     // Makes a picture one of the hover pictures that Disable_Hovers hides.
     void register_hover(Picture* hover) { hovers_.push_back(hover); }
 
-private:
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
     friend class SkinPicture;
 
     struct SideWidgets {

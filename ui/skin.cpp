@@ -1007,4 +1007,46 @@ QPixmap pixmap(Art art, QSize size, qreal ratio, int number, const QString& text
     return result;
 }
 
+void paint_icon(QPainter& painter, const QRectF& rect) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    painter.scale(rect.width() / 32.0, rect.height() / 32.0);
+    QLinearGradient tile(0, 0, 0, 32);
+    tile.setColorAt(0, QColor(52, 52, 52));
+    tile.setColorAt(1, QColor(18, 18, 18));
+    rounded(painter, QRectF(0.5, 0.5, 31, 31), 6, tile, QPen(QColor(255, 140, 0, 200), 0.8));
+    paint_logo(painter, QPointF(16, 15.5), 12.5);
+    painter.restore();
+}
+
+void paint_file_icon(QPainter& painter, const QRectF& rect, const QString& kind) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    painter.scale(rect.width() / 32.0, rect.height() / 32.0);
+    // A page with a folded corner, the wheel, and the kind of file beneath it.
+    QPainterPath page;
+    page.moveTo(5, 1.5);
+    page.lineTo(21, 1.5);
+    page.lineTo(27, 7.5);
+    page.lineTo(27, 30.5);
+    page.lineTo(5, 30.5);
+    page.closeSubpath();
+    QLinearGradient paper(0, 0, 0, 32);
+    paper.setColorAt(0, QColor(236, 236, 230));
+    paper.setColorAt(1, QColor(200, 200, 192));
+    painter.setPen(QPen(QColor(60, 60, 60), 0.8));
+    painter.setBrush(paper);
+    painter.drawPath(page);
+    painter.setBrush(QColor(170, 170, 162));
+    painter.drawPolygon(QPolygonF({QPointF(21, 1.5), QPointF(21, 7.5), QPointF(27, 7.5)}));
+    paint_logo(painter, QPointF(16, 13), 7.5);
+    QFont f(sans_family());
+    f.setPixelSize(7);
+    f.setBold(true);
+    draw_text(painter, QRectF(5, 21, 22, 9), kind, f, QColor(40, 40, 40), false);
+    painter.restore();
+}
+
 }  // namespace corvane::skin

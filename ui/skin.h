@@ -83,6 +83,12 @@ void paint(QPainter& painter, const QRectF& rect, Art art, int number = 0,
 // under a key that includes both, and tagged with the ratio: crisp on high-DPI screens.
 QPixmap pixmap(Art art, QSize size, qreal ratio, int number = 0, const QString& text = {});
 
+// The program's icon: the wheel of the title bar on a dark rounded tile.
+void paint_icon(QPainter& painter, const QRectF& rect);
+
+// The icon of the program's files: a page with the wheel and the kind of file ("KVN").
+void paint_file_icon(QPainter& painter, const QRectF& rect, const QString& kind);
+
 // The font families that stand in for Arial and Arial Narrow.
 QString sans_family();
 QString narrow_family();
