@@ -4,13 +4,14 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 
 namespace corvane {
 
 class MainWindow;
 
 class OptionsPanel : public QObject {
-public:
+  public:
     // Creates the panel's pictures and labels as elements of the window (y 304 to 660).
     explicit OptionsPanel(MainWindow* window);
     ~OptionsPanel() override;
@@ -18,7 +19,21 @@ public:
     // Draws every option from its current state: pictures, captions and values.
     void refresh();
 
-private:
+    // The auto-repeat timers of the held starting-bet and Set Units arrows run on this clock
+    // (milliseconds, only its differences matter). By default it is the system's monotonic
+    // clock; tests put in a clock they move by hand.
+    void set_clock(std::function<qint64()> clock);
+    // Delivers every tick of the auto-repeat timers that is due by the clock's time, in time
+    // order; ticks due at the same moment come in the order their timers were (re)armed.
+    // The window's event loop calls it on its own when the next tick falls due.
+    void run_timers();
+    // True while any auto-repeat timer runs.
+    bool timers_running() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
     struct Impl;
     Impl* impl_;
 };

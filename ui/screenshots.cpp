@@ -78,5 +78,30 @@ int main(int argc, char** argv) {
 
     window.set_options_open(true);
     save(window, dir, QStringLiteral("options"));
+
+    // The options panel with every option on, then with every option off.
+    {
+        using corvane::SettingOp;
+        corvane::Engine& e = window.engine();
+        for (SettingOp op : {SettingOp::ResetOnZero_On, SettingOp::BetAutomaticReset_On,
+                             SettingOp::BAR_SetUnits_Select, SettingOp::TrendBetting_On,
+                             SettingOp::BetOnUptrend_Select}) {
+            e.apply(op);
+        }
+        e.apply(SettingOp::ROZ_Steps12_Step, {}, 1);
+        e.apply(SettingOp::ROZ_Steps23_Step, {}, 1);
+        e.apply(SettingOp::BAR_SetUnits_Step, {}, 14);
+        window.refresh();
+        save(window, dir, QStringLiteral("options_all_on"));
+        for (corvane::CategoryId c : corvane::kAllCategories) {
+            e.apply(SettingOp::Category_Off, c);
+        }
+        for (SettingOp op : {SettingOp::ShowChainsId_Off, SettingOp::ResetOnZero_Off,
+                             SettingOp::BetAutomaticReset_Off, SettingOp::TrendBetting_Off}) {
+            e.apply(op);
+        }
+        window.refresh();
+        save(window, dir, QStringLiteral("options_all_off"));
+    }
     return 0;
 }
