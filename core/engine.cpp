@@ -189,7 +189,12 @@ Message Engine::load_numbers(const std::string& path) {
     if (!bytes) {
         return message;
     }
-    NumberFile parsed = parse_number_file(*bytes);
+    return load_numbers_from(*bytes);
+}
+
+Message Engine::load_numbers_from(std::string_view bytes) {
+    finish_spin();
+    NumberFile parsed = parse_number_file(bytes);
     if (parsed.error) {
         return parsed.error;
     }
@@ -234,7 +239,12 @@ Message Engine::load_settings(const std::string& path, Changes* changes) {
     if (!bytes) {
         return message;
     }
-    const SettingsLoad load = load_settings_text(*bytes, options_, game_);
+    return load_settings_from(*bytes, changes);
+}
+
+Message Engine::load_settings_from(std::string_view bytes, Changes* changes) {
+    finish_spin();
+    const SettingsLoad load = load_settings_text(bytes, options_, game_);
     if (changes != nullptr) {
         *changes = load.changes;
     }

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/game_state.h"
 #include "settings/operations.h"
@@ -51,6 +52,7 @@ class Engine {
     // Number files. A load replaces the game by the file's numbers, replayed into the history
     // and the statistics; a name that does not exist does nothing.
     Message load_numbers(const std::string& path);
+    Message load_numbers_from(std::string_view bytes);  // the content of a number file
     Message save_numbers(const std::string& path) const;
 
     // One setting operation; reports which options changed.
@@ -58,6 +60,7 @@ class Engine {
 
     // Settings files, and the SETTINGS button (the default options, applied as a file).
     Message load_settings(const std::string& path, Changes* changes = nullptr);
+    Message load_settings_from(std::string_view bytes, Changes* changes = nullptr);
     Message save_settings(const std::string& path) const;
     Changes default_settings();
 

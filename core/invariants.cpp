@@ -1,0 +1,105 @@
+#include "core/invariants.h"
+
+#include <bit>
+#include <cmath>
+
+namespace corvane {
+
+namespace {
+
+bool codes_of_family(std::string_view codes, Family family) {
+    for (char c : codes) {
+        const bool ok = family == Family::F12 ? (c == '0' || c == '1') : (c >= '1' && c <= '3');
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string category_rule(const CategoryState& c, const CategoryInfo& ci) {
+    const std::string name(ci.prefix);
+    if (c.match != 0 && c.match != 1) {
+        return name + ": match is neither 0 nor 1";
+    }
+    if ((c.chainactive & ~(((1U << kChainCount) - 1) << 1)) != 0) {
+        return name + ": a chain flag outside 1..22";
+    }
+    if (std::popcount(c.chainactive) != c.match) {
+        return name + ": the chain flags do not follow match";
+    }
+    if (c.list_window.size() > 30 || c.ind_window.size() > 29) {
+        return name + ": a window longer than the longest chain length";
+    }
+    if (!codes_of_family(c.list_window.view(), ci.family) ||
+        !codes_of_family(c.ind_window.view(), ci.family)) {
+        return name + ": a window holds a code of another family";
+    }
+    if (!std::isfinite(c.bet) || c.bet < 0) {
+        return name + ": the stake is not a finite amount";
+    }
+    if (c.progression_step < 0 || c.progression_step > 2000) {
+        return name + ": the progression step is outside every table";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::string broken_invariant(const Engine& engine) {
+    const GameState& g = engine.game();
+    for (const CategoryInfo& ci : kCategories) {
+        if (std::string rule = category_rule(g.category(ci.id), ci); !rule.empty()) {
+            return rule;
+        }
+    }
+    if (!std::isfinite(g.bankroll) || !std::isfinite(g.bankroll_aim)) {
+        return "the bankroll or its aim is not finite";
+    }
+    if (g.input_ready != 0 && g.input_ready != 1) {
+        return "the board is neither ready nor busy";
+    }
+    if (!g.timer_running) {
+        if (g.input_ready != 1) {
+            return "the board stays busy with no spin in progress";
+        }
+        if (g.covers_shown || g.gauge1 != 0) {
+            return "the bet area stays covered with no spin in progress";
+        }
+        for (bool pressed : g.pressed) {
+            if (pressed) {
+                return "a pressed cell stays shown with no spin in progress";
+            }
+        }
+    }
+    if (g.gauge1 < 0 || g.gauge1 > 100) {
+        return "the progress line is outside 0..100";
+    }
+    if (g.statistics_list.size() > g.numbers.size()) {
+        return "more statistics entries than numbers";
+    }
+    for (std::uint8_t n : g.numbers) {
+        if (n > kMaxNumber) {
+            return "a number outside 0..36";
+        }
+    }
+    const Settings& s = engine.settings();
+    if (!in_list(ValueList::StartingBet, s.starting_bet_index) ||
+        !in_list(ValueList::CL12, s.cl12_index) || !in_list(ValueList::CL23, s.cl23_index) ||
+        !in_list(ValueList::BettingSystem12, s.bs12_index) ||
+        !in_list(ValueList::BettingSystem23, s.bs23_index) ||
+        !in_list(ValueList::ROZSteps12, s.roz_steps12_index) ||
+        !in_list(ValueList::ROZSteps23, s.roz_steps23_index) ||
+        !in_list(ValueList::BARSetUnits, s.bar_set_units_index)) {
+        return "an option's index is outside its list";
+    }
+    if (s.window12 != s.cl12_index + 3 || s.window23 != s.cl23_index + 3) {
+        return "a window length differs from the chain length shown";
+    }
+    if (engine.settings_text().size() < 23) {
+        return "the settings text has fewer than 23 lines";
+    }
+    return {};
+}
+
+}  // namespace corvane
