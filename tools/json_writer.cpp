@@ -73,6 +73,11 @@ void JsonWriter::integer(long long value) {
     out_ += std::to_string(value);
 }
 
+void JsonWriter::unsigned_integer(unsigned long long value) {
+    separator();
+    out_ += std::to_string(value);
+}
+
 void JsonWriter::number(double value) {
     separator();
     if (!std::isfinite(value)) {

@@ -18,6 +18,7 @@ class JsonWriter {
     // character of its code, written as UTF-8; control characters as \u escapes.
     void latin1(std::string_view text);
     void integer(long long value);
+    void unsigned_integer(unsigned long long value);
     // The shortest text that reads back as exactly the same double.
     void number(double value);
     void boolean(bool value);

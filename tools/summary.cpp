@@ -1,0 +1,490 @@
+#include "tools/summary.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "betting/progression.h"
+#include "core/amount.h"
+#include "tools/json_writer.h"
+
+namespace corvane {
+
+namespace {
+
+// The sides of a category as bits of Side.
+constexpr std::uint32_t side_bits(CategoryId c) {
+    const CategoryInfo& ci = info(c);
+    return ((1U << ci.side_count) - 1U) << index_of(ci.first_side);
+}
+
+// Bet fields (or stake labels) on show, as bits of Side.
+template <typename Shown>
+std::uint32_t shown_bits(const GameState& game, Shown shown) {
+    std::uint32_t bits = 0;
+    for (int s = 0; s < kSideCount; ++s) {
+        bits |= shown(game.marks[s]) ? (1U << s) : 0U;
+    }
+    return bits;
+}
+
+void add_up(BetFigures& into, const BetFigures& from) {
+    into.bets += from.bets;
+    into.won += from.won;
+    into.lost += from.lost;
+    into.longest_losing_run = std::max(into.longest_losing_run, from.longest_losing_run);
+    into.staked += from.staked;
+    into.paid += from.paid;
+    into.largest_stake = std::max(into.largest_stake, from.largest_stake);
+}
+
+}  // namespace
+
+double RunSummary::profit_per_staked_unit() const {
+    const double total = staked();
+    return total > 0 ? profit / total : 0.0;
+}
+
+SummaryRecorder::SummaryRecorder(std::string name) {
+    run_.name = std::move(name);
+}
+
+bool SummaryRecorder::spin(Engine& engine, int number) {
+    const GameState& game = engine.game();
+    const Settings& settings = engine.settings();
+
+    // The game before the spin: the open bets and what settles and charges them.
+    const std::uint32_t open = shown_bits(game, [](const SideMarks& m) { return m.field; });
+    std::array<int, kCategoryCount> step{};
+    std::array<double, kCategoryCount> bet{};
+    for (int i = 0; i < kCategoryCount; ++i) {
+        step[i] = game.categories[i].progression_step;
+        bet[i] = game.categories[i].bet;
+    }
+    double bankroll = game.bankroll;
+    double aim = game.bankroll_aim;
+    const std::array<std::int64_t, kFamilyCount> wins_before = {game.wins_count_12,
+                                                                game.wins_count_23};
+    const std::array<std::int64_t, kFamilyCount> bets_before = {game.bets_count_12,
+                                                                game.bets_count_23};
+
+    if (!engine.spin(number)) {
+        return false;
+    }
+
+    ++run_.spins;
+    run_.zeros += number == 0 ? 1 : 0;
+    const std::uint32_t staked = shown_bits(game, [](const SideMarks& m) { return m.stake; });
+    const std::uint32_t hit = kSideMasks.masks[number];  // none for the zero
+    const double starting_bet = settings.starting_bet();
+    std::array<std::int64_t, kFamilyCount> won_now{};
+    std::array<std::int64_t, kFamilyCount> placed_now{};
+    const std::array<const BettingSystem*, kFamilyCount> systems = {
+        system_at(Family::F12, settings.bs12_index), system_at(Family::F23, settings.bs23_index)};
+
+    // Each enabled category in the engine's order: its open bet settles, then its next bet is
+    // laid. The money follows the same steps so that every stake and payout is known.
+    for (CategoryId c : kAllCategories) {
+        if (!settings.enabled(c)) {
+            continue;
+        }
+        const int i = index_of(c);
+        const Family f = family_of(c);
+        const int fi = family_index(f);
+        const BettingSystem* system = systems[fi];
+        BetFigures& cat = run_.categories[i];
+        const std::uint32_t sides = side_bits(c);
+
+        if (const std::uint32_t bet_on = open & sides; bet_on != 0) {
+            const bool won = (hit & bet_on) != 0;
+            if (won) {
+                ++cat.won;
+                ++won_now[fi];
+                losing_run_[i] = 0;
+                family_losing_run_[fi] = 0;
+            } else {
+                ++cat.lost;
+                cat.longest_losing_run = std::max(cat.longest_losing_run, ++losing_run_[i]);
+                family_longest_[fi] = std::max(family_longest_[fi], ++family_losing_run_[fi]);
+            }
+            if (system != nullptr) {
+                if (won) {
+                    const double paid = payout(f, bet[i]);
+                    bankroll += paid;
+                    cat.paid += paid;
+                    // Past the aim, a win under a progression restarts every category.
+                    if (system->rule != StepRule::Flat && bankroll > aim) {
+                        if (settings.bet_automatic_reset) {
+                            aim = bankroll + (settings.bar_on_profit ? starting_bet
+                                                                     : settings.bar_set_units());
+                        }
+                        step.fill(0);
+                        bet.fill(starting_bet);
+                    }
+                }
+                step[i] = step_after(*system, step[i], won);
+                bet[i] = stake(*system, step[i], starting_bet);
+            }
+        }
+
+        if ((staked & sides) != 0) {
+            ++cat.bets;
+            ++placed_now[fi];
+            if (system != nullptr) {
+                const double charged = charge(f, *system, step[i], starting_bet);
+                bankroll -= charged;
+                cat.staked += charged;
+                largest_charge_[i] = std::max(largest_charge_[i], charged);
+            }
+        }
+
+        // A chain found in this spin has had its first bet position taken: pattern step 2.
+        const CategoryState& state = game.categories[i];
+        if (number != 0 && state.match == 1 && state.pattern_step == 2) {
+            ++run_.chains[i][state.lowest_chain()];
+        }
+    }
+
+    const bool adds_up = bankroll == game.bankroll && aim == game.bankroll_aim &&
+                         wins_before[0] + won_now[0] == game.wins_count_12 &&
+                         wins_before[1] + won_now[1] == game.wins_count_23 &&
+                         bets_before[0] + placed_now[0] == game.bets_count_12 &&
+                         bets_before[1] + placed_now[1] == game.bets_count_23;
+    run_.mismatched_spins += adds_up ? 0 : 1;
+
+    run_.profit = game.bankroll - kStartBankroll;
+    run_.worst_drawdown = std::min(run_.worst_drawdown, run_.profit);
+    return true;
+}
+
+RunSummary SummaryRecorder::summary() const {
+    RunSummary run = run_;
+    for (CategoryId c : kAllCategories) {
+        const int i = index_of(c);
+        BetFigures& cat = run.categories[i];
+        // A charge is one stake per side or section: the stake is exactly the charge over the
+        // number of sides (a halving is exact in binary floating point).
+        cat.largest_stake = largest_charge_[i] / (family_of(c) == Family::F12 ? 1.0 : 2.0);
+        BetFigures& fam = run.families[family_index(family_of(c))];
+        add_up(fam, cat);
+    }
+    for (int f = 0; f < kFamilyCount; ++f) {
+        run.families[f].longest_losing_run = family_longest_[f];
+    }
+    return run;
+}
+
+RunSummary combine(const std::vector<RunSummary>& runs, std::string name) {
+    RunSummary total;
+    total.name = std::move(name);
+    for (const RunSummary& r : runs) {
+        total.spins += r.spins;
+        total.zeros += r.zeros;
+        total.profit += r.profit;
+        total.worst_drawdown = std::min(total.worst_drawdown, r.worst_drawdown);
+        for (int i = 0; i < kCategoryCount; ++i) {
+            add_up(total.categories[i], r.categories[i]);
+            for (int k = 0; k <= kChainCount; ++k) {
+                total.chains[i][k] += r.chains[i][k];
+            }
+        }
+        for (int f = 0; f < kFamilyCount; ++f) {
+            add_up(total.families[f], r.families[f]);
+        }
+        total.mismatched_spins += r.mismatched_spins;
+    }
+    return total;
+}
+
+// ---- Text ----
+
+namespace {
+
+constexpr std::array<const char*, kFamilyCount> kFamilyNames = {"1/2", "2/3"};
+
+std::string percent_text(double ratio) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.2f %%", 100.0 * ratio);
+    std::string text(buf);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// The first column to the left, the others to the right, two blanks between columns.
+void append_table(std::string& out, const Rows& rows) {
+    std::vector<std::size_t> width;
+    for (const auto& row : rows) {
+        width.resize(std::max(width.size(), row.size()));
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            width[k] = std::max(width[k], row[k].size());
+        }
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            const std::string pad(width[k] - row[k].size(), ' ');
+            line += k == 0 ? row[k] + pad : "  " + pad + row[k];
+        }
+        out += line + '\n';
+    }
+}
+
+std::vector<std::string> figures_row(const std::string& label, const BetFigures& f) {
+    return {label,
+            std::to_string(f.bets),
+            std::to_string(f.won),
+            std::to_string(f.win_rate()),
+            std::to_string(f.longest_losing_run),
+            format_amount(f.largest_stake),
+            format_amount(f.staked),
+            format_amount(f.paid),
+            format_amount(f.net())};
+}
+
+std::string enabled_list(const Settings& settings) {
+    std::string text;
+    for (const CategoryInfo& ci : kCategories) {
+        if (settings.enabled(ci.id)) {
+            text += (text.empty() ? "" : " ") + std::string(ci.prefix);
+        }
+    }
+    return text.empty() ? "none" : text;
+}
+
+std::string options_list(const Settings& settings) {
+    std::string text;
+    const auto add = [&](const std::string& item) { text += (text.empty() ? "" : ", ") + item; };
+    if (settings.reset_on_zero) {
+        add("reset on zero (1/2 steps " + std::to_string(settings.roz_steps12()) + ", 2/3 steps " +
+            std::to_string(settings.roz_steps23()) + ")");
+    }
+    if (settings.bet_automatic_reset) {
+        add(std::string("bet automatic reset (") +
+            (settings.bar_on_profit ? "on profit"
+                                    : "set units " + format_amount(settings.bar_set_units())) +
+            ")");
+    }
+    if (settings.trend_betting) {
+        add(std::string("trend betting (") + (settings.bet_on_uptrend ? "uptrend" : "downtrend") +
+            ")");
+    }
+    if (!settings.show_chains_id) {
+        add("chain labels hidden");
+    }
+    return text.empty() ? "none" : text;
+}
+
+void append_run(std::string& out, const RunSummary& r, const Settings& settings) {
+    out += "== " + r.name + " ==\n";
+    out += "spins " + std::to_string(r.spins) + ", zeros " + std::to_string(r.zeros) + "\n";
+    out += "virtual profit " + format_amount(r.profit) + ", worst drawdown " +
+           format_amount(r.worst_drawdown) + ", staked " + format_amount(r.staked()) +
+           ", profit per staked unit " + percent_text(r.profit_per_staked_unit()) + "\n\n";
+
+    Rows rows = {{"", "bets", "won", "win rate", "longest losing run", "largest stake", "staked",
+                  "paid", "net"}};
+    for (CategoryId c : kAllCategories) {
+        if (settings.enabled(c)) {
+            rows.push_back(figures_row(std::string(info(c).prefix), r.categories[index_of(c)]));
+        }
+        if (c == CategoryId::LM) {
+            rows.push_back(figures_row(kFamilyNames[0], r.families[0]));
+        }
+    }
+    rows.push_back(figures_row(kFamilyNames[1], r.families[1]));
+    append_table(out, rows);
+
+    Rows chains = {{"chains matched"}};
+    for (CategoryId c : kAllCategories) {
+        if (settings.enabled(c)) {
+            chains[0].emplace_back(info(c).prefix);
+        }
+    }
+    for (int k = 1; k <= kChainCount; ++k) {
+        std::vector<std::string> row = {"chain " + std::to_string(k)};
+        std::int64_t any = 0;
+        for (CategoryId c : kAllCategories) {
+            if (settings.enabled(c)) {
+                row.push_back(std::to_string(r.chains[index_of(c)][k]));
+                any += r.chains[index_of(c)][k];
+            }
+        }
+        if (any != 0) {
+            chains.push_back(std::move(row));
+        }
+    }
+    out += '\n';
+    if (chains.size() == 1) {
+        out += "chains matched: none\n";
+    } else {
+        append_table(out, chains);
+        out += "(chains not listed were never matched)\n";
+    }
+    if (r.mismatched_spins != 0) {
+        out += "warning: in " + std::to_string(r.mismatched_spins) +
+               " spins the observed bets did not add up to the bankroll\n";
+    }
+}
+
+}  // namespace
+
+std::string summary_text(const std::vector<RunSummary>& runs, const Settings& settings,
+                         const RunSetup& setup) {
+    std::string out;
+    out += "settings: " + setup.settings_file.value_or("default") + "\n";
+    out += "categories " + enabled_list(settings) +
+           "; 1/2: " + std::string(settings.betting_system12()) + ", chain length " +
+           std::to_string(settings.window12) +
+           "; 2/3: " + std::string(settings.betting_system23()) + ", chain length " +
+           std::to_string(settings.window23) + "; starting bet " +
+           format_amount(settings.starting_bet()) + "\n";
+    out += "options: " + options_list(settings) + "\n";
+    if (setup.seed) {
+        out += "random numbers, seed " + std::to_string(*setup.seed) + "\n";
+    }
+    for (const RunSummary& r : runs) {
+        out += '\n';
+        append_run(out, r, settings);
+    }
+    if (runs.size() > 1) {
+        out += '\n';
+        append_run(out, combine(runs, "total"), settings);
+    }
+    return out;
+}
+
+// ---- JSON ----
+
+namespace {
+
+void write_figures(JsonWriter& w, const BetFigures& f) {
+    w.begin_object();
+    w.key("bets");
+    w.integer(f.bets);
+    w.key("won");
+    w.integer(f.won);
+    w.key("lost");
+    w.integer(f.lost);
+    w.key("win_rate");
+    w.integer(f.win_rate());
+    w.key("longest_losing_run");
+    w.integer(f.longest_losing_run);
+    w.key("largest_stake");
+    w.number(f.largest_stake);
+    w.key("staked");
+    w.number(f.staked);
+    w.key("paid");
+    w.number(f.paid);
+    w.key("net");
+    w.number(f.net());
+    w.end_object();
+}
+
+void write_run(JsonWriter& w, const RunSummary& r) {
+    w.begin_object();
+    w.key("name");
+    w.latin1(r.name);
+    w.key("spins");
+    w.integer(r.spins);
+    w.key("zeros");
+    w.integer(r.zeros);
+    w.key("virtual_profit");
+    w.number(r.profit);
+    w.key("worst_drawdown");
+    w.number(r.worst_drawdown);
+    w.key("staked");
+    w.number(r.staked());
+    w.key("profit_per_staked_unit");
+    w.number(r.profit_per_staked_unit());
+    w.key("categories");
+    w.begin_object();
+    for (const CategoryInfo& ci : kCategories) {
+        w.key(ci.prefix);
+        write_figures(w, r.categories[index_of(ci.id)]);
+    }
+    w.end_object();
+    w.key("families");
+    w.begin_object();
+    for (int f = 0; f < kFamilyCount; ++f) {
+        w.key(kFamilyNames[f]);
+        write_figures(w, r.families[f]);
+    }
+    w.end_object();
+    w.key("chains_matched");
+    w.begin_object();
+    for (const CategoryInfo& ci : kCategories) {
+        w.key(ci.prefix);
+        w.begin_array();
+        for (int k = 1; k <= kChainCount; ++k) {
+            w.integer(r.chains[index_of(ci.id)][k]);
+        }
+        w.end_array();
+    }
+    w.end_object();
+    w.key("mismatched_spins");
+    w.integer(r.mismatched_spins);
+    w.end_object();
+}
+
+void write_settings(JsonWriter& w, const Settings& settings, const RunSetup& setup) {
+    w.begin_object();
+    w.key("file");
+    if (setup.settings_file) {
+        w.latin1(*setup.settings_file);
+    } else {
+        w.null();
+    }
+    w.key("categories");
+    w.begin_object();
+    for (const CategoryInfo& ci : kCategories) {
+        w.key(ci.prefix);
+        w.boolean(settings.enabled(ci.id));
+    }
+    w.end_object();
+    w.key("system12");
+    w.latin1(settings.betting_system12());
+    w.key("system23");
+    w.latin1(settings.betting_system23());
+    w.key("window12");
+    w.integer(settings.window12);
+    w.key("window23");
+    w.integer(settings.window23);
+    w.key("starting_bet");
+    w.number(settings.starting_bet());
+    w.key("reset_on_zero");
+    w.boolean(settings.reset_on_zero);
+    w.key("bet_automatic_reset");
+    w.boolean(settings.bet_automatic_reset);
+    w.key("trend_betting");
+    w.boolean(settings.trend_betting);
+    w.end_object();
+}
+
+}  // namespace
+
+std::string summary_json(const std::vector<RunSummary>& runs, const Settings& settings,
+                         const RunSetup& setup) {
+    JsonWriter w;
+    w.begin_object();
+    w.key("settings");
+    write_settings(w, settings, setup);
+    w.key("seed");
+    if (setup.seed) {
+        w.unsigned_integer(*setup.seed);
+    } else {
+        w.null();
+    }
+    w.key("runs");
+    w.begin_array();
+    for (const RunSummary& r : runs) {
+        write_run(w, r);
+    }
+    w.end_array();
+    w.key("total");
+    write_run(w, combine(runs, "total"));
+    w.end_object();
+    return w.str();
+}
+
+}  // namespace corvane
