@@ -11,8 +11,9 @@ mode=${1:-run}
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # fonts-liberation brings Liberation Sans Narrow, which fonts-liberation2 lacks.
+# clang and its runtime bring libFuzzer for the fuzz targets.
 packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 fonts-liberation libgtest-dev
-          libbenchmark-dev xvfb xauth)
+          libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=() p
@@ -46,6 +47,10 @@ case "$mode" in
         export QT_QPA_PLATFORM=offscreen
         build build/release
         (cd build/release && ctest --output-on-failure -j "$jobs")
+        # A short run of every fuzz target on its seed corpus.
+        CC=clang CXX=clang++ build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON \
+            -DCORVANE_BUILD_UI=OFF -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_BENCH=OFF
+        tests/fuzz/run.sh build/fuzz 30
         build build/sanitize -DCORVANE_SANITIZE=ON -DCORVANE_BUILD_BENCH=OFF
         (cd build/sanitize && ctest --output-on-failure -j "$jobs")
         ;;

@@ -68,49 +68,6 @@ int file_error(const std::string& text) {
 
 // ---- Scripts ----
 
-corvane::CategoryId category_of_arg(const std::string& arg) {
-    for (const corvane::CategoryInfo& ci : corvane::kCategories) {
-        if (ci.prefix == arg) {
-            return ci.id;
-        }
-    }
-    return corvane::CategoryId::RB;
-}
-
-corvane::Message run_action(corvane::Engine& engine, const corvane::ScriptAction& a) {
-    using Kind = corvane::ScriptAction::Kind;
-    switch (a.kind) {
-        case Kind::Spin:
-            engine.finish_spin();
-            engine.spin(a.number);
-            return std::nullopt;
-        case Kind::Undo:
-            engine.undo();
-            return std::nullopt;
-        case Kind::Bets:
-            engine.bets();
-            return std::nullopt;
-        case Kind::NewGame:
-            engine.new_game();
-            return std::nullopt;
-        case Kind::DefaultSettings:
-            engine.default_settings();
-            return std::nullopt;
-        case Kind::LoadNumbers:
-            return engine.load_numbers(a.text);
-        case Kind::SaveNumbers:
-            return engine.save_numbers(a.text);
-        case Kind::LoadSettings:
-            return engine.load_settings(a.text);
-        case Kind::SaveSettings:
-            return engine.save_settings(a.text);
-        case Kind::Op:
-            engine.apply(corvane::find_op(a.text)->op, category_of_arg(a.arg), a.number);
-            return std::nullopt;
-    }
-    return std::nullopt;
-}
-
 int run_script(std::istream& in, bool trace) {
     corvane::Engine engine;
     std::string line;
@@ -124,7 +81,7 @@ int run_script(std::istream& in, bool trace) {
             return 2;
         }
         if (const auto* action = std::get_if<corvane::ScriptAction>(&parsed)) {
-            const corvane::Message message = run_action(engine, *action);
+            const corvane::Message message = corvane::run_script_action(engine, *action);
             if (trace) {
                 std::cout << corvane::trace_line(engine, action->cmd, message) << '\n';
             }

@@ -74,6 +74,63 @@ ScriptError error(std::string message) {
 
 }  // namespace
 
+namespace {
+
+CategoryId category_of_arg(const std::string& arg) {
+    for (const CategoryInfo& ci : kCategories) {
+        if (ci.prefix == arg) {
+            return ci.id;
+        }
+    }
+    return CategoryId::RB;
+}
+
+std::string file_for(const std::string& path, const std::string& sandbox) {
+    if (sandbox.empty()) {
+        return path;
+    }
+    const std::size_t slash = path.find_last_of('/');
+    return sandbox + "/" + (slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+}  // namespace
+
+Message run_script_action(Engine& engine, const ScriptAction& a, const std::string& sandbox) {
+    using Kind = ScriptAction::Kind;
+    switch (a.kind) {
+        case Kind::Spin:
+            engine.finish_spin();
+            engine.spin(a.number);
+            return std::nullopt;
+        case Kind::Undo:
+            engine.undo();
+            return std::nullopt;
+        case Kind::Bets:
+            engine.bets();
+            return std::nullopt;
+        case Kind::NewGame:
+            engine.new_game();
+            return std::nullopt;
+        case Kind::DefaultSettings:
+            engine.default_settings();
+            return std::nullopt;
+        case Kind::LoadNumbers:
+            return engine.load_numbers(file_for(a.text, sandbox));
+        case Kind::SaveNumbers:
+            return engine.save_numbers(file_for(a.text, sandbox));
+        case Kind::LoadSettings:
+            return engine.load_settings(file_for(a.text, sandbox));
+        case Kind::SaveSettings:
+            return engine.save_settings(file_for(a.text, sandbox));
+        case Kind::Op:
+            if (const std::optional<OpInfo> op = find_op(a.text)) {
+                engine.apply(op->op, category_of_arg(a.arg), a.number);
+            }
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 ScriptLine parse_script_line(std::string_view raw) {
     const std::string_view line = trim(raw);
     if (line.empty() || line.front() == '#') {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <variant>
 
+#include "core/engine.h"
+
 namespace corvane {
 
 struct ScriptAction {
@@ -38,5 +40,11 @@ using ScriptLine = std::variant<ScriptSkip, ScriptAction, ScriptError>;
 
 // Reads one line of a script.
 ScriptLine parse_script_line(std::string_view line);
+
+// Applies an action to the engine as the window would; the message it showed, if any. A file
+// action's path is used as given, unless `sandbox` names a folder: then only the file name's
+// last part counts, inside that folder (so that generated scripts write nowhere else).
+Message run_script_action(Engine& engine, const ScriptAction& action,
+                          const std::string& sandbox = {});
 
 }  // namespace corvane
