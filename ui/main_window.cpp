@@ -160,6 +160,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     }
     QToolTip::setPalette(tip);
 
+    open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     show_message = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("Corvane"), text);
     };
@@ -197,7 +198,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
     progress_timer_.setInterval(15);
     progress_timer_.setTimerType(Qt::PreciseTimer);
-    connect(&progress_timer_, &QTimer::timeout, this, [this] { on_progress_tick(); });
+    connect(&progress_timer_, &QTimer::timeout, this, [this] { animation_tick(); });
 
     refresh();
 }
@@ -418,7 +419,7 @@ void MainWindow::start_progress() {
     progress_timer_.start();
 }
 
-void MainWindow::on_progress_tick() {
+void MainWindow::animation_tick() {
     engine_.tick();
     if (!engine_.game().timer_running) {
         progress_timer_.stop();
@@ -481,7 +482,7 @@ void MainWindow::open_manual() {
     };
     for (const QString& path : candidates) {
         if (QFileInfo::exists(path)) {
-            QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()));
+            open_url(QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()));
             return;
         }
     }

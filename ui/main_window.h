@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -41,9 +42,14 @@ class MainWindow : public QWidget {
     void set_options_open(bool open);
     bool options_open() const { return height() == kOpenHeight; }
 
-    // Where the window asks the player and tells them things; tests replace these.
+    // Where the window asks the player, tells them things and opens the manual; tests
+    // replace these.
     std::function<QString(bool save, const QString& filter, const QString& suffix)> ask_file;
     std::function<void(const QString& text)> show_message;
+    std::function<void(const QUrl& url)> open_url;
+
+    // One tick of the 15 ms animation timer, as the timer delivers it.
+    void animation_tick();
 
     // Presses on the bare skin that asked the system to move the window.
     int move_requests() const { return move_requests_; }
@@ -92,7 +98,6 @@ class MainWindow : public QWidget {
     void build_loading_panel();
 
     void click_cell(int n);
-    void on_progress_tick();
     void start_progress();
     void choose_typed_number();
     void open_manual();
