@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -41,14 +42,33 @@ namespace {
 
 WriteFault injected_fault = WriteFault::None;
 
+// Temporary files of a target are named ".<name>.corvane-<id>.tmp" beside it.
+std::string temporary_prefix(const fs::path& target) {
+    return "." + target.filename().string() + ".corvane-";
+}
+
+void remove_stray_temporaries(const std::string& path) {
+    const fs::path target(path);
+    const std::string prefix = temporary_prefix(target);
+    std::error_code ec;
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.starts_with(prefix) && name.ends_with(".tmp")) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
 std::string temporary_name(const std::string& path) {
     static std::atomic<unsigned> counter{0};
     static const auto seed =
         std::random_device{}() ^
         static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
     const fs::path target(path);
-    std::string name = "." + target.filename().string() + ".corvane-" + std::to_string(seed) + "-" +
-                       std::to_string(counter++) + ".tmp";
+    const std::string name =
+        temporary_prefix(target) + std::to_string(seed) + "-" + std::to_string(counter++) + ".tmp";
     return (target.parent_path() / name).string();
 }
 
@@ -64,6 +84,11 @@ bool write_file_atomically(const std::string& path, std::string_view bytes) {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
             return false;
+        }
+        if (injected_fault == WriteFault::Crash) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
+            out.flush();
+            std::_Exit(9);
         }
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
@@ -85,6 +110,7 @@ bool write_file_atomically(const std::string& path, std::string_view bytes) {
         fs::remove(temp, ec);
         return false;
     }
+    remove_stray_temporaries(path);
     return true;
 }
 

@@ -21,13 +21,14 @@ FileContent read_file(const std::string& path);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`, so that a
 // failure or a crash leaves any old file as it was. False on failure, with no temporary file
-// left behind.
+// left behind. A successful write also removes what earlier writes to the same name left when
+// their process was killed.
 bool write_file_atomically(const std::string& path, std::string_view bytes);
 
-// Failures that tests can make the next atomic writes meet, as a full disk or a failing
-// rename would: the data cannot be written, or the finished file cannot take the target's
-// place. Cleared with WriteFault::None.
-enum class WriteFault { None, Write, Rename };
+// Failures that tests can make the next atomic writes meet, as a full disk, a failing rename
+// or a killed process would: the data cannot be written; the finished file cannot take the
+// target's place; the process ends half-way through writing. Cleared with WriteFault::None.
+enum class WriteFault { None, Write, Rename, Crash };
 void inject_write_fault(WriteFault fault);
 
 // Splits single-byte text into lines at CR LF, a lone CR or a lone LF, after skipping a UTF-8

@@ -66,6 +66,7 @@ class MainWindowTest : public QObject {
     void keyboard_entry();
     void options_button_opens_and_closes_the_panel();
     void file_dialog_cancel_and_messages();
+    void dialog_open_during_a_spin_leaves_the_board_ready();
 };
 
 void MainWindowTest::geometry_data() {
@@ -383,6 +384,25 @@ void MainWindowTest::file_dialog_cancel_and_messages() {
     QCOMPARE(qobject_cast<QLabel*>(element(w, "HisNum1"))->text(), QStringLiteral("12"));
     QVERIFY(shown(w, "Button_Cancel_Inactive"));
     QFile::remove(answer);
+}
+
+void MainWindowTest::dialog_open_during_a_spin_leaves_the_board_ready() {
+    MainWindow w;
+    // The dialog stays open for longer than a spin's animation, as a player's would.
+    w.ask_file = [](bool, const QString&, const QString&) {
+        QTest::qWait(600);
+        return QString();
+    };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    click_cell(w, 8);
+    QVERIFY(shown(w, "HideBets1"));
+    QTest::mouseMove(element(w, "Button_L"), QPoint(5, 5));
+    QTest::mouseClick(element(w, "Button_L_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(w.engine().game().input_ready, 1);
+    QVERIFY(!shown(w, "HideBets1"));
+    QVERIFY(!shown(w, "Image8"));
+    QCOMPARE(w.engine().game().numbers, std::vector<std::uint8_t>{8});
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -20,7 +20,7 @@ using corvane::MainWindow;
 class MonkeyTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void random_events_keep_the_engine_sound();
 };
 
@@ -90,9 +90,10 @@ void MonkeyTest::random_events_keep_the_engine_sound() {
             w.animation_tick();
         }
         const std::string broken = corvane::broken_invariant(w.engine());
-        QVERIFY2(broken.empty(), qPrintable(QStringLiteral("event %1: %2")
-                                               .arg(event)
-                                               .arg(QString::fromStdString(broken))));
+        QVERIFY2(
+            broken.empty(),
+            qPrintable(
+                QStringLiteral("event %1: %2").arg(event).arg(QString::fromStdString(broken))));
         if (w.engine().game().timer_running) {
             for (int t = 0; t < corvane::kAnimationTicks; ++t) {
                 w.animation_tick();
