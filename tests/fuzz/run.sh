@@ -4,7 +4,7 @@
 #   tests/fuzz/run.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-build=$1
+build=$(cd "$1" && pwd)
 seconds=${2:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
