@@ -40,8 +40,7 @@ void Engine::analyse() {
     game_.undo_available = false;
     game_.input_ready = 0;
     current_number();
-    statistics_calc(game_.stats, game_.current_num,
-                    static_cast<std::int64_t>(game_.statistics_list.size()));
+    statistics_calc(game_.stats, game_.current_num, game_.statistics_base());
     history_push(game_.history, game_.current_num);
     game_.timer_running = true;
     game_.covers_shown = true;
@@ -121,6 +120,19 @@ void Engine::predict_category(CategoryId c) {
     corvane::analyse(game_, options_.settings, c);
 }
 
+void Engine::forget_old_numbers(std::size_t keep) {
+    keep = std::max<std::size_t>(keep, 1);
+    const auto trim = [keep](std::vector<std::uint8_t>& list, std::int64_t& forgotten) {
+        if (list.size() > keep) {
+            const std::size_t drop = list.size() - keep;
+            list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(drop));
+            forgotten += static_cast<std::int64_t>(drop);
+        }
+    };
+    trim(game_.numbers, game_.forgotten_numbers);
+    trim(game_.statistics_list, game_.forgotten_statistics);
+}
+
 void Engine::bets() {
     bets_button(game_, options_.settings);
 }
@@ -129,6 +141,7 @@ void Engine::reset_spins() {
     history_reset(game_.history);
     // Statistics_List_Reset: the texts keep what they showed.
     game_.statistics_list.clear();
+    game_.forgotten_statistics = 0;
     statistics_clear_counts(game_.stats);
     game_.bets_count_12 = game_.wins_count_12 = 0;
     game_.bets_count_23 = game_.wins_count_23 = 0;
@@ -151,6 +164,7 @@ void Engine::new_game() {
     finish_spin();
     reset_spins();
     game_.numbers.clear();
+    game_.forgotten_numbers = 0;
     game_.stats.shown = {};
     game_.stats.computed = false;
     for (SideMarks& m : game_.marks) {
@@ -200,6 +214,7 @@ Message Engine::load_numbers_from(std::string_view bytes) {
     }
     reset_spins();
     game_.numbers = std::move(parsed.numbers);
+    game_.forgotten_numbers = 0;
     game_.input_ready = 0;
     // Statistics_List_Load
     for (std::uint8_t n : game_.numbers) {

@@ -64,6 +64,12 @@ class Engine {
     Message save_settings(const std::string& path) const;
     Changes default_settings();
 
+    // Lets a long headless run keep its memory flat: all but the last `keep` (at least one)
+    // entries of the number lists are let go of, while the statistics go on counting them and
+    // the undo still finds the last number. The window never calls it: a game it saves holds
+    // every number.
+    void forget_old_numbers(std::size_t keep);
+
     // Direct access for tests and tools that set up a situation the board reaches slowly.
     GameState& mutable_game() { return game_; }
     Settings& mutable_settings() { return options_.settings; }

@@ -56,8 +56,12 @@ inline constexpr int kGaugeStep = 4;        // CGauge1 grows by 4 per tick, up t
 struct GameState {
     std::vector<std::uint8_t> numbers;          // NumbersList: every number, oldest first
     std::vector<std::uint8_t> statistics_list;  // Statistics_List: the non-zero ones
-    int current_num = 0;                        // CurrentNum: the number being processed
-    int input_ready = 1;                        // the board takes numbers
+    // Entries a long headless run let go of from the front of the two lists; they still count
+    // in the statistics' base (see Engine::forget_old_numbers).
+    std::int64_t forgotten_numbers = 0;
+    std::int64_t forgotten_statistics = 0;
+    int current_num = 0;  // CurrentNum: the number being processed
+    int input_ready = 1;  // the board takes numbers
     double bankroll = kStartBankroll;
     double bankroll_aim = kStartBankrollAim;
     std::int64_t bets_count_12 = 0;
@@ -85,6 +89,10 @@ struct GameState {
     CategoryState& category(CategoryId c) { return categories[index_of(c)]; }
     const CategoryState& category(CategoryId c) const { return categories[index_of(c)]; }
     SideMarks& mark(Side s) { return marks[index_of(s)]; }
+    // The base of the hit percentages: every non-zero number of the game.
+    std::int64_t statistics_base() const {
+        return forgotten_statistics + static_cast<std::int64_t>(statistics_list.size());
+    }
     const SideMarks& mark(Side s) const { return marks[index_of(s)]; }
 };
 

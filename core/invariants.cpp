@@ -75,7 +75,7 @@ std::string broken_invariant(const Engine& engine) {
     if (g.gauge1 < 0 || g.gauge1 > 100) {
         return "the progress line is outside 0..100";
     }
-    if (g.statistics_list.size() > g.numbers.size()) {
+    if (g.statistics_base() > g.forgotten_numbers + static_cast<std::int64_t>(g.numbers.size())) {
         return "more statistics entries than numbers";
     }
     for (std::uint8_t n : g.numbers) {

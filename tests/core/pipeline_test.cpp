@@ -110,5 +110,28 @@ TEST(SpinPipeline, EveryCategoryOffStillRecordsAndOffersTheUndo) {
     }
 }
 
+// A long headless run lets go of old numbers; the statistics and the undo go on as if every
+// number were still there.
+TEST(SpinPipeline, ForgettingOldNumbersChangesNothingObservableButTheLists) {
+    Engine full;
+    Engine lean;
+    const int numbers[] = {3, 0, 14, 27, 8, 0, 36, 19, 5, 22, 0, 11, 31, 2, 17};
+    for (int n : numbers) {
+        full.spin(n);
+        lean.spin(n);
+        lean.forget_old_numbers(2);
+    }
+    EXPECT_EQ(lean.game().numbers, (std::vector<std::uint8_t>{2, 17}));
+    EXPECT_EQ(lean.game().statistics_base(), full.game().statistics_base());
+    EXPECT_EQ(lean.game().stats, full.game().stats);
+    EXPECT_EQ(lean.game().bankroll, full.game().bankroll);
+    ASSERT_TRUE(lean.undo());
+    ASSERT_TRUE(full.undo());
+    EXPECT_EQ(lean.game().stats, full.game().stats);
+    EXPECT_EQ(lean.game().numbers, std::vector<std::uint8_t>{2});
+    lean.new_game();
+    EXPECT_EQ(lean.game().statistics_base(), 0);
+}
+
 }  // namespace
 }  // namespace corvane
