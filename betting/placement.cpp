@@ -54,8 +54,10 @@ void trend_check(GameState& game, const Settings& settings, CategoryId category,
 void bankroll_minus(GameState& game, const Settings& settings, CategoryId category) {
     const Family family = family_of(category);
     if (const BettingSystem* system = system_at(family, settings.betting_system_index(family))) {
-        game.bankroll -= charge(family, *system, game.category(category).progression_step,
-                                settings.starting_bet());
+        const double charged = charge(family, *system, game.category(category).progression_step,
+                                      settings.starting_bet());
+        game.bankroll -= charged;
+        game.last_spin[index_of(category)].charged += charged;
     }
 }
 

@@ -33,11 +33,15 @@ void win(GameState& game, const Settings& settings, CategoryId category) {
     const Family f = family_of(category);
     ++wins_of(game, f);
     update_win_rate(game, f);
+    CategorySpin& record = game.last_spin[index_of(category)];
+    record.settled = record.won = true;
     const BettingSystem* system = system_at(f, settings.betting_system_index(f));
     if (system == nullptr) {
         return;
     }
-    game.bankroll += payout(f, game.category(category).bet);
+    const double paid = payout(f, game.category(category).bet);
+    game.bankroll += paid;
+    record.paid += paid;
     if (system->rule != StepRule::Flat) {
         bet_automatic_reset_check(game, settings);
     }
@@ -48,6 +52,7 @@ void win(GameState& game, const Settings& settings, CategoryId category) {
 void lose(GameState& game, const Settings& settings, CategoryId category) {
     const Family f = family_of(category);
     update_win_rate(game, f);
+    game.last_spin[index_of(category)].settled = true;
     if (const BettingSystem* system = system_at(f, settings.betting_system_index(f))) {
         advance(game, settings, category, *system, false);
     }

@@ -47,6 +47,7 @@ void analyse(GameState& game, const Settings& settings, CategoryId category) {
                 state.match = 1;
                 state.set_chain_flag(hit.chain);
                 state.current_pattern = hit.line;
+                game.last_spin[index_of(category)].chain_found = hit.chain;
             }
         }
     }

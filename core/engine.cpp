@@ -100,6 +100,7 @@ bool Engine::spin(int n) {
 // bets, for every enabled category in turn, then the steps that span all categories.
 void Engine::prediction() {
     game_.undo_available = true;
+    game_.last_spin = {};
     for (CategoryId c : kAllCategories) {
         if (options_.settings.enabled(c)) {
             predict_category(c);

@@ -35,6 +35,16 @@ struct HintRef {
     friend bool operator==(const HintRef&, const HintRef&) = default;
 };
 
+// What one category's part of the last prediction did, for tools that follow a game spin by
+// spin; the window reads none of it.
+struct CategorySpin {
+    bool settled = false;  // an open bet was judged against the number
+    bool won = false;      // ... and won
+    double paid = 0;       // paid out on that win
+    double charged = 0;    // charged for the bet laid in this spin
+    int chain_found = 0;   // the chain matched in this spin, if one was
+};
+
 // The values the undo puts back, taken at the start of every spin.
 struct UndoSnapshot {
     double bankroll = kStartBankroll;
@@ -78,6 +88,7 @@ struct GameState {
     std::array<HintRef, kCategoryCount> hints{};    // hint text = tooltip of the chain labels
     std::array<double, kCategoryCount> stake_label = {1.0, 1.0, 1.0, 1.0, 1.0};  // Bet_X texts
     UndoSnapshot cancel_list;                                                    // Cancel_List
+    std::array<CategorySpin, kCategoryCount> last_spin{};  // what the last prediction did
     bool undo_available = false;
 
     // Animation of a spin.

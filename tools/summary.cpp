@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "betting/progression.h"
 #include "core/amount.h"
 #include "tools/json_writer.h"
 
@@ -51,52 +50,33 @@ SummaryRecorder::SummaryRecorder(std::string name) {
 bool SummaryRecorder::spin(Engine& engine, int number) {
     const GameState& game = engine.game();
     const Settings& settings = engine.settings();
-
-    // The game before the spin: the open bets and what settles and charges them.
-    const std::uint32_t open = shown_bits(game, [](const SideMarks& m) { return m.field; });
-    std::array<int, kCategoryCount> step{};
-    std::array<double, kCategoryCount> bet{};
-    for (int i = 0; i < kCategoryCount; ++i) {
-        step[i] = game.categories[i].progression_step;
-        bet[i] = game.categories[i].bet;
-    }
-    double bankroll = game.bankroll;
-    double aim = game.bankroll_aim;
+    const double bankroll_before = game.bankroll;
     const std::array<std::int64_t, kFamilyCount> wins_before = {game.wins_count_12,
                                                                 game.wins_count_23};
     const std::array<std::int64_t, kFamilyCount> bets_before = {game.bets_count_12,
                                                                 game.bets_count_23};
-
     if (!engine.spin(number)) {
         return false;
     }
-
     ++run_.spins;
     run_.zeros += number == 0 ? 1 : 0;
     const std::uint32_t staked = shown_bits(game, [](const SideMarks& m) { return m.stake; });
-    const std::uint32_t hit = kSideMasks.masks[number];  // none for the zero
-    const double starting_bet = settings.starting_bet();
     std::array<std::int64_t, kFamilyCount> won_now{};
     std::array<std::int64_t, kFamilyCount> placed_now{};
-    const std::array<const BettingSystem*, kFamilyCount> systems = {
-        system_at(Family::F12, settings.bs12_index), system_at(Family::F23, settings.bs23_index)};
+    // The money in the engine's order (each category's payout, then its charge), so that the
+    // sum is the engine's to the last bit.
+    double bankroll = bankroll_before;
 
-    // Each enabled category in the engine's order: its open bet settles, then its next bet is
-    // laid. The money follows the same steps so that every stake and payout is known.
     for (CategoryId c : kAllCategories) {
         if (!settings.enabled(c)) {
             continue;
         }
         const int i = index_of(c);
-        const Family f = family_of(c);
-        const int fi = family_index(f);
-        const BettingSystem* system = systems[fi];
+        const int fi = family_index(family_of(c));
+        const CategorySpin& what = game.last_spin[i];
         BetFigures& cat = run_.categories[i];
-        const std::uint32_t sides = side_bits(c);
-
-        if (const std::uint32_t bet_on = open & sides; bet_on != 0) {
-            const bool won = (hit & bet_on) != 0;
-            if (won) {
+        if (what.settled) {
+            if (what.won) {
                 ++cat.won;
                 ++won_now[fi];
                 losing_run_[i] = 0;
@@ -106,45 +86,22 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
                 cat.longest_losing_run = std::max(cat.longest_losing_run, ++losing_run_[i]);
                 family_longest_[fi] = std::max(family_longest_[fi], ++family_losing_run_[fi]);
             }
-            if (system != nullptr) {
-                if (won) {
-                    const double paid = payout(f, bet[i]);
-                    bankroll += paid;
-                    cat.paid += paid;
-                    // Past the aim, a win under a progression restarts every category.
-                    if (system->rule != StepRule::Flat && bankroll > aim) {
-                        if (settings.bet_automatic_reset) {
-                            aim = bankroll + (settings.bar_on_profit ? starting_bet
-                                                                     : settings.bar_set_units());
-                        }
-                        step.fill(0);
-                        bet.fill(starting_bet);
-                    }
-                }
-                step[i] = step_after(*system, step[i], won);
-                bet[i] = stake(*system, step[i], starting_bet);
-            }
         }
-
-        if ((staked & sides) != 0) {
+        cat.paid += what.paid;
+        bankroll += what.paid;
+        if ((staked & side_bits(c)) != 0) {
             ++cat.bets;
             ++placed_now[fi];
-            if (system != nullptr) {
-                const double charged = charge(f, *system, step[i], starting_bet);
-                bankroll -= charged;
-                cat.staked += charged;
-                largest_charge_[i] = std::max(largest_charge_[i], charged);
-            }
         }
-
-        // A chain found in this spin has had its first bet position taken: pattern step 2.
-        const CategoryState& state = game.categories[i];
-        if (number != 0 && state.match == 1 && state.pattern_step == 2) {
-            ++run_.chains[i][state.lowest_chain()];
+        cat.staked += what.charged;
+        bankroll -= what.charged;
+        largest_charge_[i] = std::max(largest_charge_[i], what.charged);
+        if (what.chain_found != 0) {
+            ++run_.chains[i][what.chain_found];
         }
     }
 
-    const bool adds_up = bankroll == game.bankroll && aim == game.bankroll_aim &&
+    const bool adds_up = bankroll == game.bankroll &&
                          wins_before[0] + won_now[0] == game.wins_count_12 &&
                          wins_before[1] + won_now[1] == game.wins_count_23 &&
                          bets_before[0] + placed_now[0] == game.bets_count_12 &&

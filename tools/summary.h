@@ -55,18 +55,11 @@ struct RunSummary {
     double staked() const { return families[0].staked + families[1].staked; }
 };
 
-// Runs spins on an engine and observes each one. The engine is only driven through
-// Engine::spin; everything is read from its game before and after.
-//
-// Placed: a category's stake labels are on show after the spin (the bet counting reads the
-// same labels). Won or lost: the bet fields on show before the spin, judged against the number
-// as the settlement judges them. Staked and paid: the spin's money is followed category by
-// category in the engine's order (settlement, a possible restart of every progression when the
-// bankroll passes its aim, then placement at the step reached), using the engine's own stake
-// and payout rules; the result must equal the engine's bankroll, else the spin is counted as
-// mismatched. Found chains: a chain is new after a non-zero spin when its category is matched
-// with pattern step 2. (A chain that trend betting only marked hidden and that the same spin
-// ended again leaves no trace and is not counted.)
+// Runs spins on an engine and observes each one: the engine's record of what each category's
+// part of the spin did (settled, won, paid, charged, chain found), and the bets on show after
+// it (a category placed a bet when its stake labels show, as the bet counting reads them).
+// Every spin the record must add up to the engine's bankroll and counters, else the spin is
+// counted as mismatched.
 class SummaryRecorder {
   public:
     explicit SummaryRecorder(std::string name);
