@@ -9,25 +9,18 @@
 
 #include <unistd.h>
 
+#include "tests/support/window.h"
 #include "ui/main_window.h"
 
 using corvane::MainWindow;
+using corvane::testing::element;
+using corvane::testing::expect_geometry;
+using corvane::testing::shown;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    QWidget* element(MainWindow& w, const QString& name) {
-        auto* e = w.findChild<QWidget*>(name);
-        if (e == nullptr) {
-            qWarning("no element %s", qPrintable(name));
-        }
-        return e;
-    }
-    bool shown(MainWindow& w, const QString& name) {
-        QWidget* e = element(w, name);
-        return e != nullptr && e->isVisible();
-    }
     int shown_cell_hovers(MainWindow& w) {
         int count = 0;
         for (int n = 0; n <= 36; ++n) {
@@ -176,13 +169,7 @@ void MainWindowTest::geometry() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
     MainWindow w;
-    QWidget* e = element(w, name);
-    QVERIFY(e != nullptr);
-    if (rect.size().isEmpty()) {
-        QCOMPARE(e->geometry().topLeft(), rect.topLeft());
-    } else {
-        QCOMPARE(e->geometry(), rect);
-    }
+    expect_geometry(w, name, rect);
 }
 
 void MainWindowTest::window_properties() {

@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "tests/support/window.h"
 #include "ui/main_window.h"
 #include "ui/options_panel.h"
 
@@ -16,6 +17,9 @@ using corvane::MainWindow;
 using corvane::Picture;
 using corvane::SettingOp;
 using corvane::skin::Art;
+using corvane::testing::element;
+using corvane::testing::expect_geometry;
+using corvane::testing::shown;
 
 namespace {
 constexpr QColor kSilver{192, 192, 192};
@@ -28,17 +32,6 @@ class OptionsPanelTest : public QObject {
     Q_OBJECT
 
   private:
-    QWidget* element(MainWindow& w, const QString& name) {
-        auto* e = w.findChild<QWidget*>(name);
-        if (e == nullptr) {
-            qWarning("no element %s", qPrintable(name));
-        }
-        return e;
-    }
-    bool shown(MainWindow& w, const QString& name) {
-        QWidget* e = element(w, name);
-        return e != nullptr && e->isVisible();
-    }
     QString text(MainWindow& w, const QString& name) {
         return qobject_cast<QLabel*>(element(w, name))->text();
     }
@@ -234,13 +227,7 @@ void OptionsPanelTest::geometry() {
     QFETCH(QString, name);
     QFETCH(QRect, rect);
     MainWindow w;
-    QWidget* e = element(w, name);
-    QVERIFY(e != nullptr);
-    if (rect.size().isEmpty()) {
-        QCOMPARE(e->geometry().topLeft(), rect.topLeft());
-    } else {
-        QCOMPARE(e->geometry(), rect);
-    }
+    expect_geometry(w, name, rect);
 }
 
 void OptionsPanelTest::starts_with_the_defaults() {
