@@ -24,6 +24,24 @@ class JsonWriter {
     void boolean(bool value);
     void null();
 
+    // A key with its value, the common case.
+    void field(std::string_view name, std::string_view text) {
+        key(name);
+        latin1(text);
+    }
+    void field_integer(std::string_view name, long long value) {
+        key(name);
+        integer(value);
+    }
+    void field_number(std::string_view name, double value) {
+        key(name);
+        number(value);
+    }
+    void field_boolean(std::string_view name, bool value) {
+        key(name);
+        boolean(value);
+    }
+
     const std::string& str() const { return out_; }
     void clear() {
         out_.clear();

@@ -317,43 +317,27 @@ namespace {
 
 void write_figures(JsonWriter& w, const BetFigures& f) {
     w.begin_object();
-    w.key("bets");
-    w.integer(f.bets);
-    w.key("won");
-    w.integer(f.won);
-    w.key("lost");
-    w.integer(f.lost);
-    w.key("win_rate");
-    w.integer(f.win_rate());
-    w.key("longest_losing_run");
-    w.integer(f.longest_losing_run);
-    w.key("largest_stake");
-    w.number(f.largest_stake);
-    w.key("staked");
-    w.number(f.staked);
-    w.key("paid");
-    w.number(f.paid);
-    w.key("net");
-    w.number(f.net());
+    w.field_integer("bets", f.bets);
+    w.field_integer("won", f.won);
+    w.field_integer("lost", f.lost);
+    w.field_integer("win_rate", f.win_rate());
+    w.field_integer("longest_losing_run", f.longest_losing_run);
+    w.field_number("largest_stake", f.largest_stake);
+    w.field_number("staked", f.staked);
+    w.field_number("paid", f.paid);
+    w.field_number("net", f.net());
     w.end_object();
 }
 
 void write_run(JsonWriter& w, const RunSummary& r) {
     w.begin_object();
-    w.key("name");
-    w.latin1(r.name);
-    w.key("spins");
-    w.integer(r.spins);
-    w.key("zeros");
-    w.integer(r.zeros);
-    w.key("virtual_profit");
-    w.number(r.profit);
-    w.key("worst_drawdown");
-    w.number(r.worst_drawdown);
-    w.key("staked");
-    w.number(r.staked());
-    w.key("profit_per_staked_unit");
-    w.number(r.profit_per_staked_unit());
+    w.field("name", r.name);
+    w.field_integer("spins", r.spins);
+    w.field_integer("zeros", r.zeros);
+    w.field_number("virtual_profit", r.profit);
+    w.field_number("worst_drawdown", r.worst_drawdown);
+    w.field_number("staked", r.staked());
+    w.field_number("profit_per_staked_unit", r.profit_per_staked_unit());
     w.key("categories");
     w.begin_object();
     for (const CategoryInfo& ci : kCategories) {
@@ -379,8 +363,7 @@ void write_run(JsonWriter& w, const RunSummary& r) {
         w.end_array();
     }
     w.end_object();
-    w.key("mismatched_spins");
-    w.integer(r.mismatched_spins);
+    w.field_integer("mismatched_spins", r.mismatched_spins);
     w.end_object();
 }
 
@@ -395,26 +378,17 @@ void write_settings(JsonWriter& w, const Settings& settings, const RunSetup& set
     w.key("categories");
     w.begin_object();
     for (const CategoryInfo& ci : kCategories) {
-        w.key(ci.prefix);
-        w.boolean(settings.enabled(ci.id));
+        w.field_boolean(ci.prefix, settings.enabled(ci.id));
     }
     w.end_object();
-    w.key("system12");
-    w.latin1(settings.betting_system12());
-    w.key("system23");
-    w.latin1(settings.betting_system23());
-    w.key("window12");
-    w.integer(settings.window12);
-    w.key("window23");
-    w.integer(settings.window23);
-    w.key("starting_bet");
-    w.number(settings.starting_bet());
-    w.key("reset_on_zero");
-    w.boolean(settings.reset_on_zero);
-    w.key("bet_automatic_reset");
-    w.boolean(settings.bet_automatic_reset);
-    w.key("trend_betting");
-    w.boolean(settings.trend_betting);
+    w.field("system12", settings.betting_system12());
+    w.field("system23", settings.betting_system23());
+    w.field_integer("window12", settings.window12);
+    w.field_integer("window23", settings.window23);
+    w.field_number("starting_bet", settings.starting_bet());
+    w.field_boolean("reset_on_zero", settings.reset_on_zero);
+    w.field_boolean("bet_automatic_reset", settings.bet_automatic_reset);
+    w.field_boolean("trend_betting", settings.trend_betting);
     w.end_object();
 }
 

@@ -35,21 +35,16 @@ void mark(JsonWriter& w, char m) {
 
 void counts(JsonWriter& w, const Statistics& s) {
     w.begin_object();
-    w.key("red");
-    w.integer(s.count_red);
-    w.key("even");
-    w.integer(s.count_even);
-    w.key("less");
-    w.integer(s.count_less);
+    w.field_integer("red", s.count_red);
+    w.field_integer("even", s.count_even);
+    w.field_integer("less", s.count_less);
     constexpr std::array<std::string_view, 3> kDozens = {"d1", "d2", "d3"};
     constexpr std::array<std::string_view, 3> kColumns = {"c1", "c2", "c3"};
     for (int k = 0; k < 3; ++k) {
-        w.key(kDozens[k]);
-        w.integer(s.count_d[k]);
+        w.field_integer(kDozens[k], s.count_d[k]);
     }
     for (int k = 0; k < 3; ++k) {
-        w.key(kColumns[k]);
-        w.integer(s.count_c[k]);
+        w.field_integer(kColumns[k], s.count_c[k]);
     }
     w.end_object();
 }
@@ -60,12 +55,9 @@ void stats(JsonWriter& w, const Statistics& s) {
         const auto side = static_cast<Side>(i);
         w.key(kSideKeys[i]);
         w.begin_object();
-        w.key("pct");
-        w.integer(s.pct[i]);
-        w.key("value");
-        w.latin1(stat_value_text(s, side));
-        w.key("text");
-        w.latin1(stat_display_text(s, side));
+        w.field_integer("pct", s.pct[i]);
+        w.field("value", stat_value_text(s, side));
+        w.field("text", stat_display_text(s, side));
         w.end_object();
     }
     w.end_object();
@@ -75,8 +67,7 @@ void gauges(JsonWriter& w, const Statistics& s) {
     w.begin_object();
     for (int i = 0; i < kStatBarCount; ++i) {
         const auto bar = static_cast<StatBar>(i);
-        w.key(kBarKeys[i]);
-        w.integer(std::clamp(stat_bar_value(s, bar), 0, stat_bar_maximum(bar)));
+        w.field_integer(kBarKeys[i], std::clamp(stat_bar_value(s, bar), 0, stat_bar_maximum(bar)));
     }
     w.end_object();
 }
@@ -103,16 +94,13 @@ void categories(JsonWriter& w, const GameState& g) {
         const CategoryState& c = g.category(ci.id);
         w.key(ci.prefix);
         w.begin_object();
-        w.key("list");
-        w.latin1(c.list_window.view());
-        w.key("ind");
-        w.latin1(c.ind_window.view());
+        w.field("list", c.list_window.view());
+        w.field("ind", c.ind_window.view());
         w.key("first_mark");
         mark(w, c.first_mark);
         w.key("ind_mark");
         mark(w, c.ind_mark);
-        w.key("match");
-        w.integer(c.match);
+        w.field_integer("match", c.match);
         w.key("chains");
         w.begin_array();
         for (int k = 1; k <= kChainCount; ++k) {
@@ -121,16 +109,11 @@ void categories(JsonWriter& w, const GameState& g) {
             }
         }
         w.end_array();
-        w.key("current_pattern");
-        w.integer(c.current_pattern);
-        w.key("pattern_step");
-        w.integer(c.pattern_step);
-        w.key("progression_step");
-        w.integer(c.progression_step);
-        w.key("bet");
-        w.number(c.bet);
-        w.key("hint");
-        w.latin1(hint_text(ci.id, g.hints[index_of(ci.id)]));
+        w.field_integer("current_pattern", c.current_pattern);
+        w.field_integer("pattern_step", c.pattern_step);
+        w.field_integer("progression_step", c.progression_step);
+        w.field_number("bet", c.bet);
+        w.field("hint", hint_text(ci.id, g.hints[index_of(ci.id)]));
         w.end_object();
     }
     w.end_object();
@@ -144,22 +127,14 @@ void marks(JsonWriter& w, const GameState& g) {
         const SideMarks& m = g.marks[i];
         w.key(kSideKeys[i]);
         w.begin_object();
-        w.key("field");
-        w.boolean(m.field);
-        w.key("stake");
-        w.boolean(m.stake);
-        w.key("chain");
-        w.boolean(m.chain);
-        w.key("hidden");
-        w.boolean(m.hidden);
-        w.key("indicator");
-        w.boolean(m.indicator);
-        w.key("stake_text");
-        w.latin1(format_amount(g.stake_label[index_of(c)]));
-        w.key("chain_text");
-        w.latin1(chain_label_text(g.chain_label[index_of(c)]));
-        w.key("tooltip");
-        w.latin1(hint_text(c, g.hints[index_of(c)]));
+        w.field_boolean("field", m.field);
+        w.field_boolean("stake", m.stake);
+        w.field_boolean("chain", m.chain);
+        w.field_boolean("hidden", m.hidden);
+        w.field_boolean("indicator", m.indicator);
+        w.field("stake_text", format_amount(g.stake_label[index_of(c)]));
+        w.field("chain_text", chain_label_text(g.chain_label[index_of(c)]));
+        w.field("tooltip", hint_text(c, g.hints[index_of(c)]));
         w.end_object();
     }
     w.end_object();
@@ -170,60 +145,37 @@ void settings(JsonWriter& w, const Settings& s) {
     w.key("category_enabled");
     w.begin_object();
     for (const CategoryInfo& ci : kCategories) {
-        w.key(ci.prefix);
-        w.boolean(s.enabled(ci.id));
+        w.field_boolean(ci.prefix, s.enabled(ci.id));
     }
     w.end_object();
-    w.key("show_chains_id");
-    w.boolean(s.show_chains_id);
-    w.key("starting_bet_index");
-    w.integer(s.starting_bet_index);
-    w.key("cl12_index");
-    w.integer(s.cl12_index);
-    w.key("cl23_index");
-    w.integer(s.cl23_index);
-    w.key("bs12_index");
-    w.integer(s.bs12_index);
-    w.key("bs23_index");
-    w.integer(s.bs23_index);
-    w.key("reset_on_zero");
-    w.boolean(s.reset_on_zero);
-    w.key("roz_steps12_index");
-    w.integer(s.roz_steps12_index);
-    w.key("roz_steps23_index");
-    w.integer(s.roz_steps23_index);
-    w.key("bet_automatic_reset");
-    w.boolean(s.bet_automatic_reset);
-    w.key("bar_on_profit");
-    w.boolean(s.bar_on_profit);
-    w.key("bar_set_units_index");
-    w.integer(s.bar_set_units_index);
-    w.key("trend_betting");
-    w.boolean(s.trend_betting);
-    w.key("bet_on_uptrend");
-    w.boolean(s.bet_on_uptrend);
+    w.field_boolean("show_chains_id", s.show_chains_id);
+    w.field_integer("starting_bet_index", s.starting_bet_index);
+    w.field_integer("cl12_index", s.cl12_index);
+    w.field_integer("cl23_index", s.cl23_index);
+    w.field_integer("bs12_index", s.bs12_index);
+    w.field_integer("bs23_index", s.bs23_index);
+    w.field_boolean("reset_on_zero", s.reset_on_zero);
+    w.field_integer("roz_steps12_index", s.roz_steps12_index);
+    w.field_integer("roz_steps23_index", s.roz_steps23_index);
+    w.field_boolean("bet_automatic_reset", s.bet_automatic_reset);
+    w.field_boolean("bar_on_profit", s.bar_on_profit);
+    w.field_integer("bar_set_units_index", s.bar_set_units_index);
+    w.field_boolean("trend_betting", s.trend_betting);
+    w.field_boolean("bet_on_uptrend", s.bet_on_uptrend);
     w.end_object();
 }
 
 void shown(JsonWriter& w, const Engine& e) {
     const Settings& s = e.settings();
     w.begin_object();
-    w.key("StartingBet");
-    w.latin1(list_text(ValueList::StartingBet, s.starting_bet_index));
-    w.key("Chains_Length12_Text");
-    w.latin1(list_text(ValueList::CL12, s.cl12_index));
-    w.key("Chains_Length23_Text");
-    w.latin1(list_text(ValueList::CL23, s.cl23_index));
-    w.key("BettingSystem12_Text");
-    w.latin1(list_text(ValueList::BettingSystem12, s.bs12_index));
-    w.key("BettingSystem23_Text");
-    w.latin1(list_text(ValueList::BettingSystem23, s.bs23_index));
-    w.key("ROZ_Steps12_Text");
-    w.latin1(list_text(ValueList::ROZSteps12, s.roz_steps12_index));
-    w.key("ROZ_Steps23_Text");
-    w.latin1(list_text(ValueList::ROZSteps23, s.roz_steps23_index));
-    w.key("BAR_SetUnits_Text");
-    w.latin1(e.shown_set_units());
+    w.field("StartingBet", list_text(ValueList::StartingBet, s.starting_bet_index));
+    w.field("Chains_Length12_Text", list_text(ValueList::CL12, s.cl12_index));
+    w.field("Chains_Length23_Text", list_text(ValueList::CL23, s.cl23_index));
+    w.field("BettingSystem12_Text", list_text(ValueList::BettingSystem12, s.bs12_index));
+    w.field("BettingSystem23_Text", list_text(ValueList::BettingSystem23, s.bs23_index));
+    w.field("ROZ_Steps12_Text", list_text(ValueList::ROZSteps12, s.roz_steps12_index));
+    w.field("ROZ_Steps23_Text", list_text(ValueList::ROZSteps23, s.roz_steps23_index));
+    w.field("BAR_SetUnits_Text", e.shown_set_units());
     w.end_object();
 }
 
@@ -234,8 +186,7 @@ std::string trace_line(const Engine& engine, std::string_view cmd,
     const GameState& g = engine.game();
     JsonWriter w;
     w.begin_object();
-    w.key("cmd");
-    w.latin1(cmd);
+    w.field("cmd", cmd);
     w.key("message");
     if (message) {
         w.latin1(*message);
@@ -246,24 +197,15 @@ std::string trace_line(const Engine& engine, std::string_view cmd,
     number_list(w, g.numbers);
     w.key("statistics_list");
     number_list(w, g.statistics_list);
-    w.key("undo_available");
-    w.boolean(g.undo_available);
-    w.key("bankroll");
-    w.number(g.bankroll);
-    w.key("bankroll_aim");
-    w.number(g.bankroll_aim);
-    w.key("bets_count_12");
-    w.integer(g.bets_count_12);
-    w.key("wins_count_12");
-    w.integer(g.wins_count_12);
-    w.key("bets_count_23");
-    w.integer(g.bets_count_23);
-    w.key("wins_count_23");
-    w.integer(g.wins_count_23);
-    w.key("win_rate_12");
-    w.integer(g.win_rate_12);
-    w.key("win_rate_23");
-    w.integer(g.win_rate_23);
+    w.field_boolean("undo_available", g.undo_available);
+    w.field_number("bankroll", g.bankroll);
+    w.field_number("bankroll_aim", g.bankroll_aim);
+    w.field_integer("bets_count_12", g.bets_count_12);
+    w.field_integer("wins_count_12", g.wins_count_12);
+    w.field_integer("bets_count_23", g.bets_count_23);
+    w.field_integer("wins_count_23", g.wins_count_23);
+    w.field_integer("win_rate_12", g.win_rate_12);
+    w.field_integer("win_rate_23", g.win_rate_23);
     w.key("counts");
     counts(w, g.stats);
     w.key("stats");
@@ -282,10 +224,8 @@ std::string trace_line(const Engine& engine, std::string_view cmd,
         w.latin1(line);
     }
     w.end_array();
-    w.key("window12");
-    w.integer(engine.settings().window12);
-    w.key("window23");
-    w.integer(engine.settings().window23);
+    w.field_integer("window12", engine.settings().window12);
+    w.field_integer("window23", engine.settings().window23);
     w.key("settings");
     settings(w, engine.settings());
     w.key("shown");
