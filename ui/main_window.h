@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
