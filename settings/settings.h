@@ -42,9 +42,6 @@ struct Settings {
     std::string_view betting_system23() const {
         return betting_system_name(ValueList::BettingSystem23, bs23_index);
     }
-    std::string_view betting_system(Family f) const {
-        return f == Family::F12 ? betting_system12() : betting_system23();
-    }
     int betting_system_index(Family f) const { return f == Family::F12 ? bs12_index : bs23_index; }
     int roz_steps12() const {
         return static_cast<int>(list_number(ValueList::ROZSteps12, roz_steps12_index));

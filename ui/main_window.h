@@ -53,9 +53,6 @@ class MainWindow : public QWidget {
     // Presses on the bare skin that asked the system to move the window.
     int move_requests() const { return move_requests_; }
 
-    // The number typed on the keyboard so far, if any.
-    const QString& typed_number() const { return typed_; }
-
     // Runs an action that replaces the game or the options: a spin still in progress is
     // completed first, then the action, then the window shows the result.
     void run_file_action(const std::function<Message()>& action);
