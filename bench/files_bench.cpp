@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/engine.h"
+#include "core/file_io.h"
 #include "core/number_file.h"
 
 namespace corvane {
@@ -22,9 +23,7 @@ std::string million_number_file() {
             n = static_cast<std::uint8_t>(dist(gen));
         }
         const std::string p = "/tmp/corvane_bench_million.kvn";
-        Engine e;
-        e.mutable_game().numbers = numbers;
-        if (e.save_numbers(p)) {
+        if (!write_file_atomically(p, number_file_text(numbers))) {
             std::abort();
         }
         return p;

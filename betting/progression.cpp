@@ -34,20 +34,22 @@ constexpr auto kDDonald = make_table<30>([](std::int64_t k) { return power(2, k 
 constexpr auto kBlind23 =
     make_table<2001>([](std::int64_t k) { return k == 0 ? 1 : std::int32_t(3 * k); });
 
-const std::array<BettingSystem, 5> kSystems12 = {{
-    {"Martingale", StepRule::Martingale, kMartingale},
-    {"3x Bet", StepRule::Martingale, k3xBet12},
-    {"Donald", StepRule::Donald, kDonald},
-    {"Blind", StepRule::Blind, kBlind12},
-    {"FLAT", StepRule::Flat, {}},
-}};
-
-const std::array<BettingSystem, 5> kSystems23 = {{
-    {"3x Bet", StepRule::Martingale, k3xBet23},
-    {"4x Bet", StepRule::Martingale, k4xBet},
-    {"D-Donald", StepRule::Donald, kDDonald},
-    {"Blind", StepRule::Blind, kBlind23},
-    {"FLAT", StepRule::Flat, {}},
+// Each family's systems in the order of its list of systems.
+const std::array<std::array<BettingSystem, 5>, kFamilyCount> kSystems = {{
+    {{
+        {"Martingale", StepRule::Martingale, kMartingale},
+        {"3x Bet", StepRule::Martingale, k3xBet12},
+        {"Donald", StepRule::Donald, kDonald},
+        {"Blind", StepRule::Blind, kBlind12},
+        {"FLAT", StepRule::Flat, {}},
+    }},
+    {{
+        {"3x Bet", StepRule::Martingale, k3xBet23},
+        {"4x Bet", StepRule::Martingale, k4xBet},
+        {"D-Donald", StepRule::Donald, kDDonald},
+        {"Blind", StepRule::Blind, kBlind23},
+        {"FLAT", StepRule::Flat, {}},
+    }},
 }};
 
 }  // namespace
@@ -60,7 +62,7 @@ std::int32_t BettingSystem::multiplier(int step) const {
 }
 
 const BettingSystem* find_system(Family family, std::string_view name) {
-    for (const BettingSystem& s : family == Family::F12 ? kSystems12 : kSystems23) {
+    for (const BettingSystem& s : kSystems[index_of(family)]) {
         if (s.name == name) {
             return &s;
         }
@@ -69,7 +71,7 @@ const BettingSystem* find_system(Family family, std::string_view name) {
 }
 
 const BettingSystem* system_at(Family family, int index) {
-    const auto& systems = family == Family::F12 ? kSystems12 : kSystems23;
+    const auto& systems = kSystems[index_of(family)];
     if (index < 0 || index >= static_cast<int>(systems.size())) {
         return nullptr;
     }
@@ -84,7 +86,7 @@ double stake(const BettingSystem& system, int step, double starting_bet) {
 }
 
 double charge(Family family, const BettingSystem& system, int step, double starting_bet) {
-    const double sides = family == Family::F12 ? 1.0 : 2.0;
+    const double sides = info(family).sides_per_bet;
     if (system.rule == StepRule::Flat) {
         return sides * starting_bet;
     }
@@ -92,7 +94,7 @@ double charge(Family family, const BettingSystem& system, int step, double start
 }
 
 double payout(Family family, double bet) {
-    return (family == Family::F12 ? 2.0 : 3.0) * bet;
+    return info(family).payout * bet;
 }
 
 int step_after(const BettingSystem& system, int step, bool won) {

@@ -2,37 +2,37 @@
 // restart progressions and count bets across categories.
 #pragma once
 
-#include "core/game_state.h"
+#include "betting/table_state.h"
 #include "settings/settings.h"
 
 namespace corvane {
 
 // <Stem>_WinLose: judges the category's open bet against the current number.
-void win_lose(GameState& game, const Settings& settings, CategoryId category);
+void win_lose(TableState& table, const Settings& settings, CategoryId category);
 
 // <Stem>_Reset: hides the category's bets, hidden marks and labels and ends its chain. The
 // progression step, the stake and the bet indicators stay.
-void category_reset(GameState& game, CategoryId category);
+void category_reset(TableState& table, CategoryId category);
 
 // HiddenBetFields_Check: a trend bet that was only marked and would have won ends its chain.
-void hidden_bet_fields_check(GameState& game);
+void hidden_bet_fields_check(TableState& table);
 
 // BetAutomaticReset_Check: once the bankroll stands above its aim, every progression restarts
 // (and with the option on, the aim moves on).
-void bet_automatic_reset_check(GameState& game, const Settings& settings);
+void bet_automatic_reset_check(TableState& table, const Settings& settings);
 
 // CalcBetsCount: one more bet for each enabled category with a stake on show; a two-section
 // bet counts once.
-void calc_bets_count(GameState& game, const Settings& settings);
+void calc_bets_count(TableState& table, const Settings& settings);
 
 // ResetOnZero_Check: on a zero, restarts the progressions that are still within the
 // configured number of steps.
-void reset_on_zero_check(GameState& game, const Settings& settings);
+void reset_on_zero_check(TableState& table, const Settings& settings);
 
 // Button_BETS_HoverClick: all progressions and the bankroll back to their start.
-void bets_button(GameState& game, const Settings& settings);
+void bets_button(TableState& table, const Settings& settings);
 
 // Every category to step 0 and the starting bet as its stake.
-void restart_progressions(GameState& game, const Settings& settings);
+void restart_progressions(TableState& table, const Settings& settings);
 
 }  // namespace corvane

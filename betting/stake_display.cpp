@@ -4,18 +4,18 @@
 
 namespace corvane {
 
-void show_values(GameState& game) {
+void show_values(TableState& table) {
     for (CategoryId c : kAllCategories) {
-        game.stake_label[index_of(c)] = game.category(c).bet;
+        table.stake_label[index_of(c)] = table.category(c).bet;
     }
 }
 
-void update_hints(GameState& game) {
+void update_hints(TableState& table) {
     for (CategoryId c : kAllCategories) {
         // With several flags set, each writes in turn and the highest chain's text stays.
-        const CategoryState& state = game.category(c);
+        const CategoryState& state = table.category(c);
         if (const int k = state.highest_chain(); k != 0) {
-            game.hints[index_of(c)] = {k, state.current_pattern};
+            table.hints[index_of(c)] = {k, state.current_pattern};
         }
     }
 }

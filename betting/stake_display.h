@@ -3,16 +3,16 @@
 
 #include <string>
 
-#include "core/game_state.h"
+#include "betting/table_state.h"
 
 namespace corvane {
 
 // Button_ShowValues: every stake label takes its category's current stake.
-void show_values(GameState& game);
+void show_values(TableState& table);
 
 // Hints: each category with a chain flag set takes the text of its highest flagged chain;
 // a category without one keeps its earlier text.
-void update_hints(GameState& game);
+void update_hints(TableState& table);
 
 // "Chain 3  (1 = RED, 0 = BLACK):  011011011011..."; empty while no chain was described.
 std::string hint_text(CategoryId category, HintRef hint);

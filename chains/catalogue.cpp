@@ -142,9 +142,9 @@ Catalogue build(const std::array<ChainRow, kChainCount>& rows) {
 }
 
 const Catalogue& catalogue(Family family) {
-    static const Catalogue c12 = build(rows12());
-    static const Catalogue c23 = build(rows23());
-    return family == Family::F12 ? c12 : c23;
+    static const std::array<Catalogue, kFamilyCount> catalogues = {build(rows12()),
+                                                                   build(rows23())};
+    return catalogues[index_of(family)];
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ struct CategoryInfo {
     std::string_view field_prefix;     // "rb": rb_bet, rb_pattern_step ...
     std::string_view first_mark_name;  // how a first mark that is none is written
     std::string_view ind_mark_name;    // how an Ind mark that is none is written
-    Side first_side;                   // side of code '1'
-    int side_count;                    // 2 or 3
+    Side first_side;                   // side of the family's first code, '1'
+    int side_count;                    // one side for each code of the family: 2 or 3
     std::string_view legend;           // the code legend of the chain hint
 };
 
@@ -44,30 +44,34 @@ constexpr const CategoryInfo& info(CategoryId c) {
     return kCategories[index_of(c)];
 }
 
+static_assert(
+    [] {
+        for (const CategoryInfo& ci : kCategories) {
+            if (ci.side_count != info(ci.family).code_count()) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "a category has one side for each code of its family");
+
 // The category a side belongs to.
 constexpr CategoryId category_of(Side s) {
     const int i = index_of(s);
     return i < 6 ? static_cast<CategoryId>(i / 2) : static_cast<CategoryId>(3 + (i - 6) / 3);
 }
 
-// The side of a category that an outcome code stands for.
+// The side of a category that an outcome code of its family stands for.
 constexpr Side side_of_code(CategoryId c, char code) {
     const CategoryInfo& ci = info(c);
-    const int base = index_of(ci.first_side);
-    if (ci.family == Family::F12) {
-        return static_cast<Side>(base + (code == '1' ? 0 : 1));
-    }
-    return static_cast<Side>(base + (code - '1'));
+    return static_cast<Side>(index_of(ci.first_side) +
+                             static_cast<int>(info(ci.family).codes.find(code)));
 }
 
 // The outcome code that a side of its category stands for.
 constexpr char code_of_side(Side s) {
     const CategoryInfo& ci = info(category_of(s));
-    const int k = index_of(s) - index_of(ci.first_side);
-    if (ci.family == Family::F12) {
-        return k == 0 ? '1' : '0';
-    }
-    return static_cast<char>('1' + k);
+    return info(ci.family).codes[static_cast<std::size_t>(index_of(s) - index_of(ci.first_side))];
 }
 
 // For each number, the sides and sections it falls on, one bit per Side.

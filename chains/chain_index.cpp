@@ -77,9 +77,9 @@ FamilyIndex build(Family family) {
 }
 
 const FamilyIndex& index_of_family(Family family) {
-    static const FamilyIndex f12 = build(Family::F12);
-    static const FamilyIndex f23 = build(Family::F23);
-    return family == Family::F12 ? f12 : f23;
+    static const std::array<FamilyIndex, kFamilyCount> indexes = {build(Family::F12),
+                                                                  build(Family::F23)};
+    return indexes[index_of(family)];
 }
 
 const ChainHit* find(Family family, int n, std::uint64_t key) {

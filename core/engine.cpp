@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "betting/setting_effects.h"
 #include "betting/settlement.h"
-#include "betting/stake_display.h"
-#include "chains/detection.h"
-#include "chains/outcome_windows.h"
-#include "core/file_io.h"
 #include "core/number_file.h"
+#include "core/spin.h"
 #include "core/undo.h"
+#include "settings/settings_file.h"
 
 namespace corvane {
 
@@ -24,34 +23,9 @@ bool Engine::click_number(int n) {
         return false;
     }
     game_.pressed[n] = true;
-    enter_number(n);
+    game_.current_num = n;  // Button0 .. Button36
+    analyse(game_);
     return true;
-}
-
-void Engine::enter_number(int n) {
-    game_.current_num = n;
-    analyse();
-}
-
-// The first phase of a spin, at the click. The snapshot comes first, so that it holds the game
-// exactly as it was before this number.
-void Engine::analyse() {
-    take_snapshot(game_);
-    game_.undo_available = false;
-    game_.input_ready = 0;
-    current_number();
-    statistics_calc(game_.stats, game_.current_num, game_.statistics_base());
-    history_push(game_.history, game_.current_num);
-    game_.timer_running = true;
-    game_.covers_shown = true;
-}
-
-void Engine::current_number() {
-    const auto n = static_cast<std::uint8_t>(game_.current_num);
-    game_.numbers.push_back(n);
-    if (n != 0) {
-        game_.statistics_list.push_back(n);
-    }
 }
 
 bool Engine::tick() {
@@ -69,7 +43,7 @@ bool Engine::tick() {
     game_.input_ready = 1;
     game_.timer_running = false;
     game_.covers_shown = false;
-    prediction();
+    prediction(game_, options_.settings);
     return true;
 }
 
@@ -96,31 +70,6 @@ bool Engine::spin(int n) {
     return true;
 }
 
-// The second phase of a spin: settle, feed the windows, look for chains and place the next
-// bets, for every enabled category in turn, then the steps that span all categories.
-void Engine::prediction() {
-    game_.undo_available = true;
-    game_.last_spin = {};
-    for (CategoryId c : kAllCategories) {
-        if (options_.settings.enabled(c)) {
-            predict_category(c);
-        }
-    }
-    calc_bets_count(game_, options_.settings);
-    reset_on_zero_check(game_, options_.settings);
-    show_values(game_);
-    update_hints(game_);
-}
-
-// The bet placed on the previous spin is settled before the windows take the new code, so a
-// chain ended by a win can be followed by a new one found on this very spin.
-void Engine::predict_category(CategoryId c) {
-    hidden_bet_fields_check(game_);
-    win_lose(game_, options_.settings, c);
-    list_add(game_.category(c), c, game_.current_num, options_.settings.window(family_of(c)));
-    corvane::analyse(game_, options_.settings, c);
-}
-
 void Engine::forget_old_numbers(std::size_t keep) {
     keep = std::max<std::size_t>(keep, 1);
     const auto trim = [keep](std::vector<std::uint8_t>& list, std::int64_t& forgotten) {
@@ -134,7 +83,7 @@ void Engine::forget_old_numbers(std::size_t keep) {
     trim(game_.statistics_list, game_.forgotten_statistics);
 }
 
-void Engine::bets() {
+void Engine::press_bets() {
     bets_button(game_, options_.settings);
 }
 
@@ -188,14 +137,14 @@ std::optional<std::string> read_for_load(const std::string& path, Message& messa
     return std::move(file.bytes);
 }
 
-Message save_text(const std::string& path, std::string_view bytes) {
-    if (!write_file_atomically(path, bytes)) {
+}  // namespace
+
+Message Engine::save_text(const std::string& path, std::string_view bytes) const {
+    if (!write_file_atomically(path, bytes, *files_)) {
         return "Cannot create file " + path;
     }
     return std::nullopt;
 }
-
-}  // namespace
 
 Message Engine::load_numbers(const std::string& path) {
     finish_spin();
@@ -245,7 +194,8 @@ Message Engine::save_numbers(const std::string& path) const {
 }
 
 Changes Engine::apply(SettingOp op, CategoryId category, int step) {
-    return apply_op(op, options_, game_, category, step);
+    TableEffects effects(game_);
+    return apply_op(op, options_, effects, category, step);
 }
 
 Message Engine::load_settings(const std::string& path, Changes* changes) {
@@ -260,7 +210,8 @@ Message Engine::load_settings(const std::string& path, Changes* changes) {
 
 Message Engine::load_settings_from(std::string_view bytes, Changes* changes) {
     finish_spin();
-    const SettingsLoad load = load_settings_text(bytes, options_, game_);
+    TableEffects effects(game_);
+    const SettingsLoad load = load_settings_text(bytes, options_, effects);
     if (changes != nullptr) {
         *changes = load.changes;
     }
@@ -273,7 +224,9 @@ Message Engine::save_settings(const std::string& path) const {
 
 Changes Engine::default_settings() {
     finish_spin();
-    return load_settings_text(settings_file_text(default_settings_text()), options_, game_).changes;
+    TableEffects effects(game_);
+    return load_settings_text(settings_file_text(default_settings_text()), options_, effects)
+        .changes;
 }
 
 }  // namespace corvane

@@ -7,17 +7,24 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_io.h"
 #include "core/game_state.h"
 #include "settings/operations.h"
 
 namespace corvane {
+
+namespace testing {
+struct EngineAccess;
+}
 
 // The text of a message box an action showed, if any.
 using Message = std::optional<std::string>;
 
 class Engine {
   public:
-    Engine() = default;
+    // An engine whose saves go through `files`: the machine's own files unless a test hands it
+    // a file system that fails on purpose.
+    explicit Engine(FileSystem& files = real_file_system()) : files_(&files) {}
 
     const GameState& game() const { return game_; }
     const Settings& settings() const { return options_.settings; }
@@ -44,7 +51,7 @@ class Engine {
     bool undo();
 
     // The BETS button: every progression and the bankroll back to their start.
-    void bets();
+    void press_bets();
 
     // The SPINS button: a new, empty game. Stakes and progressions stay.
     void new_game();
@@ -70,20 +77,15 @@ class Engine {
     // every number.
     void forget_old_numbers(std::size_t keep);
 
-    // Direct access for tests and tools that set up a situation the board reaches slowly.
-    GameState& mutable_game() { return game_; }
-    Settings& mutable_settings() { return options_.settings; }
-
   private:
-    void enter_number(int n);  // Button0 .. Button36
-    void analyse();
-    void current_number();
-    void prediction();
-    void predict_category(CategoryId c);
+    friend struct testing::EngineAccess;  // tests set up situations the board reaches slowly
+
     void reset_spins();  // Button_Reset_Spins
+    Message save_text(const std::string& path, std::string_view bytes) const;
 
     GameState game_;
     SettingsState options_;
+    FileSystem* files_;
 };
 
 }  // namespace corvane

@@ -3,7 +3,6 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -40,14 +39,12 @@ FileContent read_file(const std::string& path) {
 
 namespace {
 
-WriteFault injected_fault = WriteFault::None;
-
 // Temporary files of a target are named ".<name>.corvane-<id>.tmp" beside it.
 std::string temporary_prefix(const fs::path& target) {
     return "." + target.filename().string() + ".corvane-";
 }
 
-void remove_stray_temporaries(const std::string& path) {
+void remove_stray_temporaries(const std::string& path, FileSystem& files) {
     const fs::path target(path);
     const std::string prefix = temporary_prefix(target);
     std::error_code ec;
@@ -55,8 +52,7 @@ void remove_stray_temporaries(const std::string& path) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.starts_with(prefix) && name.ends_with(".tmp")) {
-            std::error_code ignored;
-            fs::remove(it->path(), ignored);
+            files.remove(it->path().string());
         }
     }
 }
@@ -74,48 +70,44 @@ std::string temporary_name(const std::string& path) {
 
 }  // namespace
 
-bool write_file_atomically(const std::string& path, std::string_view bytes) {
+bool FileSystem::write_new(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+bool FileSystem::rename(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return !ec;
+}
+
+void FileSystem::remove(const std::string& path) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
+
+FileSystem& real_file_system() {
+    static FileSystem files;
+    return files;
+}
+
+bool write_file_atomically(const std::string& path, std::string_view bytes, FileSystem& files) {
     std::error_code ec;
     if (path.empty() || fs::is_directory(path, ec)) {
         return false;
     }
     const std::string temp = temporary_name(path);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        if (injected_fault == WriteFault::Crash) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
-            out.flush();
-            std::_Exit(9);
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (injected_fault == WriteFault::Write) {
-            out.setstate(std::ios::failbit);
-        }
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    if (injected_fault == WriteFault::Rename) {
-        ec = std::make_error_code(std::errc::io_error);
-    } else {
-        fs::rename(temp, path, ec);
-    }
-    if (ec) {
-        fs::remove(temp, ec);
+    if (!files.write_new(temp, bytes) || !files.rename(temp, path)) {
+        files.remove(temp);
         return false;
     }
-    remove_stray_temporaries(path);
+    remove_stray_temporaries(path, files);
     return true;
-}
-
-void inject_write_fault(WriteFault fault) {
-    injected_fault = fault;
 }
 
 std::vector<std::string_view> split_lines(std::string_view text) {

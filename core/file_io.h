@@ -19,17 +19,28 @@ struct FileContent {
 // read permission or any read failure is Unreadable.
 FileContent read_file(const std::string& path);
 
+// The file operations behind a save. The program uses the real file system; tests hand the
+// writer one that fails as a full disk, a failing rename or a killed process would.
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+    // Creates `path` (or empties it) and writes `bytes` into it, flushed. False on failure.
+    virtual bool write_new(const std::string& path, std::string_view bytes);
+    // Puts the file `from` in the place of `to` in one step. False on failure.
+    virtual bool rename(const std::string& from, const std::string& to);
+    // Removes a file, if it can.
+    virtual void remove(const std::string& path);
+};
+
+// The machine's own files.
+FileSystem& real_file_system();
+
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`, so that a
 // failure or a crash leaves any old file as it was. False on failure, with no temporary file
 // left behind. A successful write also removes what earlier writes to the same name left when
 // their process was killed.
-bool write_file_atomically(const std::string& path, std::string_view bytes);
-
-// Failures that tests can make the next atomic writes meet, as a full disk, a failing rename
-// or a killed process would: the data cannot be written; the finished file cannot take the
-// target's place; the process ends half-way through writing. Cleared with WriteFault::None.
-enum class WriteFault { None, Write, Rename, Crash };
-void inject_write_fault(WriteFault fault);
+bool write_file_atomically(const std::string& path, std::string_view bytes,
+                           FileSystem& files = real_file_system());
 
 // Splits single-byte text into lines at CR LF, a lone CR or a lone LF, after skipping a UTF-8
 // byte-order mark at the very start. A line end at the end of the text makes no empty entry.

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace corvane {
 
@@ -17,6 +18,27 @@ inline constexpr std::array<CategoryId, kCategoryCount> kAllCategories = {
 
 // Family12: even-chance bets with codes '1'/'0'. Family23: two of three sections, codes '1'..'3'.
 enum class Family : std::uint8_t { F12, F23 };
+inline constexpr int kFamilyCount = 2;
+
+// Everything that tells the two families apart, so that one procedure serves both.
+struct FamilyInfo {
+    Family id;
+    std::string_view name;   // "1/2", "2/3": the suffix of the family's options and counters
+    std::string_view codes;  // its outcome codes; the k-th stands for a category's k-th side
+    int sides_per_bet;       // sides or sections one bet covers, each with one stake: 1 or 2
+    double payout;           // what a won bet pays, in stakes held: 2 or 3
+    // What a chain line that has run out predicts: '1' for an even chance, where the bet then
+    // goes against the code-'1' side; nothing for the sections, where then no bet is laid.
+    char past_line_end;
+
+    constexpr int code_count() const { return static_cast<int>(codes.size()); }
+    constexpr bool has_code(char code) const { return codes.find(code) != std::string_view::npos; }
+};
+
+inline constexpr std::array<FamilyInfo, kFamilyCount> kFamilies = {{
+    {Family::F12, "1/2", "10", 1, 2.0, '1'},
+    {Family::F23, "2/3", "123", 2, 3.0, '\0'},
+}};
 
 // The sides and sections of the layout. Within a category the side of code '1' comes first;
 // for the dozens and columns the section index follows the code.
@@ -41,6 +63,12 @@ constexpr int index_of(CategoryId c) {
 }
 constexpr int index_of(Side s) {
     return static_cast<int>(s);
+}
+constexpr int index_of(Family f) {
+    return static_cast<int>(f);
+}
+constexpr const FamilyInfo& info(Family f) {
+    return kFamilies[index_of(f)];
 }
 
 constexpr Family family_of(CategoryId c) {

@@ -7,31 +7,27 @@ namespace corvane {
 
 namespace {
 
-// The standing bet as read from the stake labels. In the 1/2 family one side is bet, in the
-// 2/3 family a pair of sections ("12", "23", "31"); anything else records no bet.
+// The standing bet as read from the stake labels: the first run of as many neighbouring sides
+// as a bet of the family covers (one side, or a pair of sections "12", "23", "31"), all with
+// their label on show. Anything else records no bet.
 std::array<bool, 3> standing_bet(const GameState& game, const CategoryInfo& ci) {
-    const int base = index_of(ci.first_side);
-    auto shown = [&](int k) { return game.marks[base + k].stake; };
+    const std::span<const SideMarks> marks = marks_of(game, ci.id);
+    const int sides = ci.side_count;
+    const int covered = info(ci.family).sides_per_bet;
     std::array<bool, 3> out{};
-    if (ci.family == Family::F12) {
-        if (shown(0)) {
-            out[0] = true;
-        } else if (shown(1)) {
-            out[1] = true;
+    for (int k = 0; k < sides; ++k) {
+        bool all_shown = true;
+        for (int j = 0; j < covered; ++j) {
+            all_shown = all_shown && marks[static_cast<std::size_t>((k + j) % sides)].stake;
         }
-        return out;
-    }
-    for (int k = 0; k < 3; ++k) {
-        if (shown(k) && shown((k + 1) % 3)) {
-            out[k] = out[(k + 1) % 3] = true;
+        if (all_shown) {
+            for (int j = 0; j < covered; ++j) {
+                out[static_cast<std::size_t>((k + j) % sides)] = true;
+            }
             return out;
         }
     }
     return out;
-}
-
-int win_rate(std::int64_t wins, std::int64_t bets) {
-    return percentage(wins, bets);
 }
 
 }  // namespace
@@ -69,16 +65,13 @@ void cancel(GameState& game, const Settings& settings) {
 
     for (const CategoryInfo& ci : kCategories) {
         const int i = index_of(ci.id);
-        const int base = index_of(ci.first_side);
-        for (int k = 0; k < ci.side_count; ++k) {
-            game.marks[base + k] = SideMarks{};
-        }
-        for (int k = 0; k < ci.side_count; ++k) {
+        const std::span<SideMarks> marks = marks_of(game, ci.id);
+        for (std::size_t k = 0; k < marks.size(); ++k) {
+            marks[k] = SideMarks{};
             if (s.standing[i][k]) {
-                SideMarks& m = game.marks[base + k];
-                m.field = true;
-                m.stake = true;
-                m.chain = settings.show_chains_id;
+                marks[k].field = true;
+                marks[k].stake = true;
+                marks[k].chain = settings.show_chains_id;
             }
         }
         const CategoryState& saved = s.categories[i];
@@ -102,8 +95,9 @@ void cancel(GameState& game, const Settings& settings) {
     game.wins_count_12 = s.wins_count_12;
     game.bets_count_23 = s.bets_count_23;
     game.wins_count_23 = s.wins_count_23;
-    game.win_rate_12 = win_rate(game.wins_count_12, game.bets_count_12);
-    game.win_rate_23 = win_rate(game.wins_count_23, game.bets_count_23);
+    for (const FamilyCounters& f : kFamilyCounters) {
+        game.*f.win_rate = percentage(game.*f.wins, game.*f.bets);
+    }
     show_values(game);
 }
 

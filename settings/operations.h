@@ -1,7 +1,8 @@
 // Every change of an option goes through one of these operations: from the options panel or
 // from a loaded settings file. Each changes the options, writes its line of the settings text
-// and has its effect on the running game at once. They report which options changed, so that
-// the window can redraw them, and know nothing of the window.
+// and has its effect on the running game at once, through GameEffects. They report which
+// options changed, so that the window can redraw them, and know nothing of the window or of
+// the game's own records.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/game_state.h"
+#include "core/numbers.h"
 #include "settings/settings.h"
 #include "settings/settings_text.h"
 
@@ -93,21 +94,26 @@ constexpr Changes bit(Option o) {
     return Changes{1} << static_cast<std::uint32_t>(o);
 }
 
-// Applies one operation. `category` is read by the category operations, `step` by the steps.
-Changes apply_op(SettingOp op, SettingsState& s, GameState& game, CategoryId category = {},
-                 int step = 0);
-
-// The result of loading a settings text.
-struct SettingsLoad {
-    std::optional<std::string> error;  // why nothing was applied
-    Changes changes = 0;
+// What the options change in a running game. The operations ask for these at once, in their
+// own order; the engine that owns the game carries them out.
+class GameEffects {
+  public:
+    virtual ~GameEffects() = default;
+    // A category was switched off: its bet on show is dropped, with its stake given back, and
+    // its chain ends.
+    virtual void category_switched_off(CategoryId category) = 0;
+    // Chain labels go with every bet on show, or none shows.
+    virtual void show_chain_labels(bool shown) = 0;
+    // StartingBet_Value: every category's stake becomes this starting bet, shown at once.
+    virtual void stakes_to_starting_bet(double starting_bet) = 0;
+    // The aim of the bet automatic reset becomes the bankroll plus this amount.
+    virtual void move_aim(double amount) = 0;
+    // Trend betting was switched off: every category's bets and chains end, without refund.
+    virtual void end_all_bets() = 0;
 };
 
-// Checks the whole text first, then applies it line by line through the operations, with all
-// their effects. A text with a bad index line applies nothing.
-SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameState& game);
-
-// The settings file content: every line followed by CR LF.
-std::string settings_file_text(const SettingsText& text);
+// Applies one operation. `category` is read by the category operations, `step` by the steps.
+Changes apply_op(SettingOp op, SettingsState& s, GameEffects& game, CategoryId category = {},
+                 int step = 0);
 
 }  // namespace corvane

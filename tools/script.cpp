@@ -106,7 +106,7 @@ Message run_script_action(Engine& engine, const ScriptAction& a, const std::stri
             engine.undo();
             return std::nullopt;
         case Kind::Bets:
-            engine.bets();
+            engine.press_bets();
             return std::nullopt;
         case Kind::NewGame:
             engine.new_game();

@@ -72,7 +72,7 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
             continue;
         }
         const int i = index_of(c);
-        const int fi = family_index(family_of(c));
+        const int fi = index_of(family_of(c));
         const CategorySpin& what = game.last_spin[i];
         BetFigures& cat = run_.categories[i];
         if (what.settled) {
@@ -120,8 +120,8 @@ RunSummary SummaryRecorder::summary() const {
         BetFigures& cat = run.categories[i];
         // A charge is one stake per side or section: the stake is exactly the charge over the
         // number of sides (a halving is exact in binary floating point).
-        cat.largest_stake = largest_charge_[i] / (family_of(c) == Family::F12 ? 1.0 : 2.0);
-        BetFigures& fam = run.families[family_index(family_of(c))];
+        cat.largest_stake = largest_charge_[i] / info(family_of(c)).sides_per_bet;
+        BetFigures& fam = run.families[index_of(family_of(c))];
         add_up(fam, cat);
     }
     for (int f = 0; f < kFamilyCount; ++f) {

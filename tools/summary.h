@@ -29,12 +29,6 @@ struct BetFigures {
     double net() const { return paid - staked; }
 };
 
-inline constexpr int kFamilyCount = 2;  // index 0: the 1/2 family, 1: the 2/3 family
-
-constexpr int family_index(Family f) {
-    return f == Family::F12 ? 0 : 1;
-}
-
 // Everything the summary reports about one game (or the total of several).
 struct RunSummary {
     std::string name;           // the number file, "random" or "total"
@@ -43,7 +37,7 @@ struct RunSummary {
     double profit = 0;          // the virtual profit: bankroll minus its start of 1000000
     double worst_drawdown = 0;  // the lowest bankroll after any spin, minus 1000000 (<= 0)
     std::array<BetFigures, kCategoryCount> categories{};
-    std::array<BetFigures, kFamilyCount> families{};
+    std::array<BetFigures, kFamilyCount> families{};  // by index_of(Family)
     // chains[c][k]: how often chain k (1..22) was matched in category c; entry 0 is unused.
     std::array<std::array<std::int64_t, kChainCount + 1>, kCategoryCount> chains{};
     // Spins in which the bets seen did not add up to the engine's bankroll and counters. Zero

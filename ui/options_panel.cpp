@@ -433,7 +433,7 @@ struct OptionsPanel::Impl {
             QStringLiteral("Button_BETS"), QStringLiteral("Button_BETS_Hover"), {16, 615, 79, 27},
             Art::ResetButton, Art::ResetButtonHover,
             [this] {
-                engine().bets();
+                engine().press_bets();
                 window->refresh();
             },
             QStringLiteral("BETS"));

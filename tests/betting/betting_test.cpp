@@ -11,6 +11,7 @@
 #include "betting/stake_display.h"
 #include "core/amount.h"
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 
 namespace corvane {
 namespace {
@@ -18,10 +19,10 @@ namespace {
 // Only the given categories are followed, so the bankroll reflects them alone.
 void enable_only(Engine& e, std::initializer_list<CategoryId> categories) {
     for (CategoryId c : kAllCategories) {
-        e.mutable_settings().category_enabled[index_of(c)] = false;
+        testing::settings_of(e).category_enabled[index_of(c)] = false;
     }
     for (CategoryId c : categories) {
-        e.mutable_settings().category_enabled[index_of(c)] = true;
+        testing::settings_of(e).category_enabled[index_of(c)] = true;
     }
 }
 
@@ -95,7 +96,7 @@ TEST(Betting, ChainIsBetUntilItsBetWins) {
             SCOPED_TRACE(std::to_string(index_of(t.category)) + (zero ? " zero" : " loss"));
             Engine e;
             enable_only(e, {t.category});
-            e.mutable_settings().show_chains_id = !zero;  // chain labels go with bets if shown
+            testing::settings_of(e).show_chains_id = !zero;  // chain labels go with bets if shown
             for (int n : t.numbers) {
                 ASSERT_TRUE(e.spin(n));
             }
@@ -155,7 +156,7 @@ TEST(Betting, ChainRunningPastTheEndOfItsLine) {
     // Dozens, chain 1 line 1 (60 codes "2"): position 8 + 52 is the last code.
     Engine e;
     enable_only(e, {CategoryId::D});
-    GameState& g = e.mutable_game();
+    GameState& g = testing::game_of(e);
     open_bet(g, CategoryId::D, 1, 1, {}, 0, 1.0);
     g.category(CategoryId::D).pattern_step = 52;
     spins(e, {5});
@@ -178,8 +179,8 @@ TEST(Betting, ChainRunningPastTheEndOfItsLine) {
     // past the end the Black side is bet.
     Engine r;
     enable_only(r, {CategoryId::RB});
-    open_bet(r.mutable_game(), CategoryId::RB, 1, 1, {}, 0, 1.0);
-    r.mutable_game().category(CategoryId::RB).pattern_step = 59;
+    open_bet(testing::game_of(r), CategoryId::RB, 1, 1, {}, 0, 1.0);
+    testing::game_of(r).category(CategoryId::RB).pattern_step = 59;
     spins(r, {2});
     EXPECT_TRUE(bet_on(r.game(), Side::Red));
     spins(r, {4});
@@ -254,7 +255,7 @@ TEST(Betting, HiddenBetThatWouldHaveWonEndsItsChain) {
         } else {
             enable_only(e, {CategoryId::RB});
         }
-        e.mutable_settings().trend_betting = true;
+        testing::settings_of(e).trend_betting = true;
         spins(e, alternation);
         const GameState& g = e.game();
         const CategoryState& rb = g.category(CategoryId::RB);
@@ -279,12 +280,12 @@ TEST(Betting, HiddenBetThatWouldHaveWonEndsItsChain) {
 TEST(Betting, PlacedTrendBetIsSettledNotReset) {
     Engine e;
     enable_only(e, {CategoryId::RB});
-    open_bet(e.mutable_game(), CategoryId::RB, 1, 1, {Side::Red}, 0, 1.0);
-    e.mutable_game().mark(Side::Red).hidden = true;
-    e.mutable_game().bets_count_12 = 7;
-    e.mutable_game().wins_count_12 = 2;
+    open_bet(testing::game_of(e), CategoryId::RB, 1, 1, {Side::Red}, 0, 1.0);
+    testing::game_of(e).mark(Side::Red).hidden = true;
+    testing::game_of(e).bets_count_12 = 7;
+    testing::game_of(e).wins_count_12 = 2;
     ASSERT_TRUE(e.click_number(1));  // red
-    hidden_bet_fields_check(e.mutable_game());
+    hidden_bet_fields_check(testing::game_of(e));
     EXPECT_EQ(e.game().category(CategoryId::RB).match, 1);
     EXPECT_TRUE(e.game().mark(Side::Red).field);
     e.finish_spin();
@@ -314,11 +315,11 @@ TEST(Betting, BetAutomaticResetFiresOnlyAboveTheAim) {
     for (const Case& t : cases) {
         Engine e;
         enable_only(e, {CategoryId::RB});
-        e.mutable_settings().bs12_index = t.system;
-        e.mutable_settings().bet_automatic_reset = t.option;
-        e.mutable_settings().bar_on_profit = t.on_profit;
-        e.mutable_game().bankroll = t.start;
-        CategoryState& d = e.mutable_game().category(CategoryId::D);  // switched off
+        testing::settings_of(e).bs12_index = t.system;
+        testing::settings_of(e).bet_automatic_reset = t.option;
+        testing::settings_of(e).bar_on_profit = t.on_profit;
+        testing::game_of(e).bankroll = t.start;
+        CategoryState& d = testing::game_of(e).category(CategoryId::D);  // switched off
         d.progression_step = 3;
         d.bet = 27.0;
         spins(e, kBlackThenTenReds);
@@ -333,12 +334,12 @@ TEST(Betting, BetAutomaticResetFiresOnlyAboveTheAim) {
 TEST(Betting, AutomaticResetPaysOpenBetsOnTheResetStake) {
     Engine e;
     enable_only(e, {CategoryId::RB, CategoryId::EO});
-    Settings& s = e.mutable_settings();
+    Settings& s = testing::settings_of(e);
     s.bs12_index = 3;  // "Blind"
     s.bet_automatic_reset = true;
     s.bar_on_profit = false;
     s.bar_set_units_index = 14;  // 5
-    GameState& g = e.mutable_game();
+    GameState& g = testing::game_of(e);
     open_bet(g, CategoryId::RB, 1, 0, {Side::Black}, 3, 4.0);
     open_bet(g, CategoryId::EO, 1, 0, {Side::Odd}, 5, 6.0);
     g.category(CategoryId::D).progression_step = 4;
@@ -373,11 +374,11 @@ TEST(Betting, ResetOnZeroRestartsEarlyProgressions) {
         SCOPED_TRACE(t.step);
         Engine e;
         enable_only(e, {CategoryId::RB});
-        e.mutable_settings().reset_on_zero = t.option;
-        e.mutable_settings().roz_steps12_index = 1;  // 2 steps
-        open_bet(e.mutable_game(), CategoryId::RB, 1, 0, {Side::Black}, t.step, 1 << t.step);
-        e.mutable_game().category(CategoryId::D).progression_step = 1;  // switched off
-        e.mutable_game().category(CategoryId::D).bet = 3.0;
+        testing::settings_of(e).reset_on_zero = t.option;
+        testing::settings_of(e).roz_steps12_index = 1;  // 2 steps
+        open_bet(testing::game_of(e), CategoryId::RB, 1, 0, {Side::Black}, t.step, 1 << t.step);
+        testing::game_of(e).category(CategoryId::D).progression_step = 1;  // switched off
+        testing::game_of(e).category(CategoryId::D).bet = 3.0;
         spins(e, {0});
         const GameState& g = e.game();
         EXPECT_EQ(g.category(CategoryId::D).progression_step, t.option ? 0 : 1);
@@ -397,9 +398,9 @@ TEST(Betting, ResetOnZeroRestartsEarlyProgressions) {
 TEST(Betting, WinPaysTheStakeHeldWhilePlacementChargesFromTheStep) {
     Engine e;
     enable_only(e, {CategoryId::RB});
-    e.mutable_settings().starting_bet_index = 6;  // 0,50
-    e.mutable_game().category(CategoryId::RB).progression_step = 3;
-    e.mutable_game().category(CategoryId::RB).bet = 0.5;
+    testing::settings_of(e).starting_bet_index = 6;  // 0,50
+    testing::game_of(e).category(CategoryId::RB).progression_step = 3;
+    testing::game_of(e).category(CategoryId::RB).bet = 0.5;
     spins(e, kBlackThenTenReds);
     EXPECT_EQ(e.game().bankroll, 999996.0);  // 0,50 x 8
     spins(e, {2});
@@ -445,15 +446,15 @@ TEST(Betting, CalcBetsCountCountsPlacementsOfEnabledCategories) {
 TEST(Betting, BetsButtonRestartsProgressionsAndBankrollOnly) {
     Engine e;
     enable_only(e, {CategoryId::RB});
-    e.mutable_settings().starting_bet_index = 6;  // 0,50
-    GameState& g = e.mutable_game();
+    testing::settings_of(e).starting_bet_index = 6;  // 0,50
+    GameState& g = testing::game_of(e);
     open_bet(g, CategoryId::RB, 1, 0, {Side::Black}, 3, 4.0);
     g.category(CategoryId::D).progression_step = 2;
     g.category(CategoryId::D).bet = 4.5;
     g.bankroll = 123.0;
     g.bankroll_aim = 456.0;
     g.bets_count_12 = 9;
-    e.bets();
+    e.press_bets();
     for (CategoryId c : kAllCategories) {
         EXPECT_EQ(g.category(c).progression_step, 0);
         EXPECT_EQ(g.category(c).bet, 0.5);

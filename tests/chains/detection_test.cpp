@@ -13,6 +13,8 @@
 #include "chains/catalogue.h"
 #include "chains/outcome_windows.h"
 #include "core/engine.h"
+#include "core/spin.h"
+#include "tests/support/engine_access.h"
 
 namespace corvane {
 namespace {
@@ -62,7 +64,7 @@ TEST(Detection, FindsTheChainThatBeginsExactlyAtTheWindow) {
         st.list_window.assign(t.window);
         st.first_mark = t.mark;
         g.current_num = 1;
-        analyse(g, s, t.category);
+        analyse_category(g, s, t.category);
 
         const bool hit = t.chain != 0;
         EXPECT_EQ(st.match, hit ? 1 : 0);
@@ -98,7 +100,7 @@ TEST(Detection, NoMarkBlocksEveryHit) {
                         g.category(c).list_window.assign(line.substr(0, n));
                         g.category(c).first_mark = mark;
                         g.current_num = 1;
-                        analyse(g, s, c);
+                        analyse_category(g, s, c);
                         EXPECT_EQ(g.category(c).match, mark == kNoMark ? 0 : 1)
                             << "chain " << k << " line " << i << " n " << n;
                     }
@@ -113,7 +115,7 @@ TEST(Detection, TenNumbersAreNeverEnoughForAWindowOfTen) {
     std::uniform_int_distribution<int> number(0, 36);
     for (int trial = 0; trial < 150; ++trial) {
         Engine e;
-        e.mutable_settings().window23 = 10;
+        testing::settings_of(e).window23 = 10;
         int nonzero = 0;
         while (nonzero < 10) {
             const int n = number(rng);
@@ -182,7 +184,7 @@ TEST(Detection, AgreesWithTheLineByLineRuleOnFedWindows) {
                 CategoryState& st = g.category(c);
                 list_add(st, c, number, n);
                 g.current_num = number;
-                analyse(g, s, c);
+                analyse_category(g, s, c);
                 const auto [chain, pattern] =
                     number == 0 || st.list_window.size() != n
                         ? std::pair<int, int>{0, 0}
@@ -279,7 +281,7 @@ TEST(ResetActiveChains, KeepsOnlyTheLowestFlagOfEachCategory) {
             g.categories[c].match = 1;
             g.categories[c].current_pattern = 2;
         }
-        reset_active_chains(g);
+        reset_active_chains(g.categories);
         for (int c = 0; c < kCategoryCount; ++c) {
             EXPECT_EQ(g.categories[c].chainactive, t.after[c]) << c;
             EXPECT_EQ(g.categories[c].match, 1);

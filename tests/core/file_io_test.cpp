@@ -7,12 +7,14 @@
 #include <filesystem>
 #include <set>
 
+#include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FaultyFileSystem;
 
 std::set<std::string> listing(const std::string& folder) {
     std::set<std::string> names;
@@ -35,8 +37,9 @@ TEST(FileIo, SaveKilledMidwayKeepsTheOldFileAndTheNextSaveTidiesUp) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        inject_write_fault(WriteFault::Crash);
-        write_file_atomically(target, large);
+        FaultyFileSystem files;
+        files.fault = FaultyFileSystem::Fault::Crash;
+        write_file_atomically(target, large, files);
         std::_Exit(0);  // not reached: the write ends the process half-way
     }
     int status = 0;

@@ -12,12 +12,15 @@
 
 #include "core/engine.h"
 #include "core/file_io.h"
+#include "tests/support/engine_access.h"
+#include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FaultyFileSystem;
 using testing::read_bytes;
 using testing::temp_path;
 using testing::write_temp;
@@ -274,12 +277,13 @@ TEST(NumberFile, SaveThatFailsMidwayKeepsTheOldFileAndLeavesNoTemporaryFile) {
     fs::create_directories(folder);
     const std::string target = folder + "/game.kvn";
     std::ofstream(target, std::ios::binary) << "1\r\n2\r\n";
-    Engine e;
+    FaultyFileSystem files;
+    Engine e(files);
     e.spin(9);
-    for (WriteFault fault : {WriteFault::Write, WriteFault::Rename}) {
-        inject_write_fault(fault);
+    for (auto fault : {FaultyFileSystem::Fault::Write, FaultyFileSystem::Fault::Rename}) {
+        files.fault = fault;
         EXPECT_EQ(e.save_numbers(target), "Cannot create file " + target);
-        inject_write_fault(WriteFault::None);
+        files.fault = FaultyFileSystem::Fault::None;
         EXPECT_EQ(read_bytes(target), "1\r\n2\r\n");
         EXPECT_EQ(listing(folder), std::set<std::string>{"game.kvn"});
     }
@@ -303,7 +307,7 @@ TEST(NumberFile, SaveRightAfterALoadWritesTheFileNumbersAgain) {
 TEST(NewGame, EmptiesTheGameAndKeepsStakesAndHints) {
     Engine e = played_game();
     e.spin(23);  // red and odd: both bets lost again, the stakes move on
-    e.mutable_game().mark(Side::Dozen1).indicator = true;
+    testing::game_of(e).mark(Side::Dozen1).indicator = true;
     const GameState before = e.game();
     ASSERT_EQ(before.category(CategoryId::RB).progression_step, 2);
     ASSERT_NE(before.hints[index_of(CategoryId::RB)].chain, 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/engine_access.h"
+
 namespace corvane {
 namespace {
 
@@ -81,8 +83,8 @@ TEST(SpinPipeline, ZeroEntersTheNumbersButNotTheStatisticsOrWindows) {
 
 TEST(SpinPipeline, DisabledCategoryWindowsStandStill) {
     Engine e;
-    e.mutable_settings().category_enabled[index_of(CategoryId::EO)] = false;
-    e.mutable_settings().category_enabled[index_of(CategoryId::C)] = false;
+    testing::settings_of(e).category_enabled[index_of(CategoryId::EO)] = false;
+    testing::settings_of(e).category_enabled[index_of(CategoryId::C)] = false;
     for (int n : {1, 2, 3, 4}) {
         e.spin(n);
     }
@@ -97,7 +99,7 @@ TEST(SpinPipeline, DisabledCategoryWindowsStandStill) {
 
 TEST(SpinPipeline, EveryCategoryOffStillRecordsAndOffersTheUndo) {
     Engine e;
-    e.mutable_settings().category_enabled.fill(false);
+    testing::settings_of(e).category_enabled.fill(false);
     e.spin(32);
     const GameState& g = e.game();
     EXPECT_EQ(g.numbers, std::vector<std::uint8_t>{32});

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 
 namespace corvane {
 namespace {
@@ -213,7 +214,7 @@ TEST(Undo, IndicatorsAndHiddenMarksStayHidden) {
     Engine e;
     spin_all(e, {2, 1, 3, 5, 7, 9, 12, 14, 16, 18});
     ASSERT_TRUE(e.game().mark(Side::Red).indicator);
-    for (SideMarks& m : e.mutable_game().marks) {
+    for (SideMarks& m : testing::game_of(e).marks) {
         m.hidden = true;
     }
     ASSERT_TRUE(e.undo());
@@ -225,7 +226,7 @@ TEST(Undo, IndicatorsAndHiddenMarksStayHidden) {
 
 TEST(Undo, AmountsComeBackAsTheirFifteenDigitValue) {
     Engine e;
-    GameState& g = e.mutable_game();
+    GameState& g = testing::game_of(e);
     g.bankroll = 1000000.123456789;
     g.bankroll_aim = 2000000.987654321;
     g.category(CategoryId::D).bet = 0.1 + 0.2;

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/engine.h"
-#include "core/invariants.h"
+#include "tests/support/invariants.h"
 
 namespace {
 

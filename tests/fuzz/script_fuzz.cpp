@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/invariants.h"
+#include "tests/support/invariants.h"
 #include "tools/script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/engine.h"
-#include "core/invariants.h"
+#include "tests/support/invariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using corvane::Engine;

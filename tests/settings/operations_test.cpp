@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/scenes.h"
 
 namespace corvane {
@@ -78,7 +79,7 @@ TEST(SettingOps, StepsMoveTheIndexAndWriteTheirLine) {
     for (const Step& c : cases) {
         SCOPED_TRACE(std::to_string(c.line) + " " + c.text);
         Engine e;
-        e.mutable_game().category(CategoryId::RB).bet = 4;
+        testing::game_of(e).category(CategoryId::RB).bet = 4;
         e.apply(c.op, {}, c.step);
         EXPECT_EQ(e.settings().*c.field, c.value);
         expect_only_line(e.settings_text(), c.line, c.text);
@@ -126,11 +127,11 @@ TEST(SettingOps, AtTheEndOfItsListAStepDoesNothing) {
     for (const End& c : cases) {
         SCOPED_TRACE(std::to_string(c.index) + " by " + std::to_string(c.step));
         Engine e;
-        e.mutable_settings().*c.field = c.index;
-        for (CategoryState& s : e.mutable_game().categories) {
+        testing::settings_of(e).*c.field = c.index;
+        for (CategoryState& s : testing::game_of(e).categories) {
             s.bet = 7.5;
         }
-        e.mutable_game().bankroll_aim = 3.0;
+        testing::game_of(e).bankroll_aim = 3.0;
         e.apply(c.op, {}, c.step);
         EXPECT_EQ(e.settings().*c.field, c.index);
         EXPECT_EQ(e.settings_text(), default_settings_text());
@@ -161,12 +162,12 @@ TEST(SettingOps, StartingBetSetsEveryStakeButNoProgressionStep) {
     for (const StartingBetCase& c : cases) {
         SCOPED_TRACE(c.from);
         Engine e;
-        e.mutable_settings().starting_bet_index = c.from;
-        for (CategoryState& s : e.mutable_game().categories) {
+        testing::settings_of(e).starting_bet_index = c.from;
+        for (CategoryState& s : testing::game_of(e).categories) {
             s.progression_step = 3;
             s.bet = 8;
         }
-        e.mutable_settings().category_enabled[index_of(CategoryId::EO)] = false;
+        testing::settings_of(e).category_enabled[index_of(CategoryId::EO)] = false;
         e.apply(c.op, {}, c.step);
         EXPECT_EQ(e.settings().starting_bet_index, c.index);
         EXPECT_EQ(e.settings_text()[7], c.line);
@@ -202,8 +203,8 @@ TEST(SettingOps, SetUnitsStepsMoveTheAim) {
     for (const SetUnitsCase& c : cases) {
         SCOPED_TRACE(c.from);
         Engine e;
-        e.mutable_settings().bar_set_units_index = c.from;
-        e.mutable_game().bankroll = 1000123.5;
+        testing::settings_of(e).bar_set_units_index = c.from;
+        testing::game_of(e).bankroll = 1000123.5;
         e.apply(c.op, {}, c.step);
         EXPECT_EQ(e.settings().bar_set_units_index, c.index);
         EXPECT_EQ(e.settings_text()[19], c.line);
@@ -229,11 +230,11 @@ TEST(SettingOps, AutomaticResetAimsFromTheCurrentBankroll) {
     for (const AimCase& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.op));
         Engine e;
-        e.mutable_settings().starting_bet_index = 15;   // "5"
-        e.mutable_settings().bar_set_units_index = 29;  // "20"
-        e.mutable_settings().bar_on_profit = c.on_profit;
-        e.mutable_game().bankroll = 1000123.5;
-        e.mutable_game().bankroll_aim = 3.0;
+        testing::settings_of(e).starting_bet_index = 15;   // "5"
+        testing::settings_of(e).bar_set_units_index = 29;  // "20"
+        testing::settings_of(e).bar_on_profit = c.on_profit;
+        testing::game_of(e).bankroll = 1000123.5;
+        testing::game_of(e).bankroll_aim = 3.0;
         e.apply(c.op);
         EXPECT_EQ(e.game().bankroll_aim, c.aim == 0 ? 3.0 : 1000123.5 + c.aim);
         EXPECT_EQ(e.game().bankroll, 1000123.5);
@@ -259,7 +260,7 @@ TEST(SettingOps, CategoryOffRefundsABetOnShowOnceAndResets) {
     for (const Refund& c : cases) {
         SCOPED_TRACE(std::string(info(c.category).prefix) + " " + std::to_string(c.refund));
         Engine e;
-        GameState& g = e.mutable_game();
+        GameState& g = testing::game_of(e);
         for (Side s : c.sides) {
             g.mark(s) = {true, true, true, false, false};
         }
@@ -299,7 +300,7 @@ TEST(SettingOps, TrendBettingOffDropsEveryBetWithoutRefund) {
     ASSERT_TRUE(e.game().mark(Side::Red).field && e.game().mark(Side::Odd).field);
     const double bankroll = e.game().bankroll;
     e.apply(SettingOp::Category_Off, CategoryId::D);
-    e.mutable_game().mark(Side::Dozen1).hidden = true;  // a disabled category is reset too
+    testing::game_of(e).mark(Side::Dozen1).hidden = true;  // a disabled category is reset too
     e.apply(SettingOp::TrendBetting_Off);
     EXPECT_EQ(e.game().bankroll, bankroll);
     for (int i = 0; i < kSideCount; ++i) {

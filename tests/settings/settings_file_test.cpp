@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/files.h"
 #include "tests/support/scenes.h"
 
@@ -138,7 +139,7 @@ TEST(SettingsFile, TrendBettingOffResetsAllFiveWithoutRefund) {
 TEST(SettingsFile, SetUnitsAimUsesTheAmountBeforeTheFile) {
     Engine e;
     e.apply(SettingOp::BAR_SetUnits_Step, {}, +12);  // "3"
-    e.mutable_game().bankroll = 1000050;
+    testing::game_of(e).bankroll = 1000050;
     const std::string path =
         write_temp("set_units.kvs", crlf(defaults_with({{17, "1"}, {18, "0"}, {19, "20"}})));
     ASSERT_EQ(e.load_settings(path), std::nullopt);
@@ -151,7 +152,7 @@ TEST(SettingsFile, SetUnitsAimUsesTheAmountBeforeTheFile) {
 
 TEST(SettingsFile, StartingBetFromAFileWaitsForTheNextRestart) {
     Engine e;
-    CategoryState& rb = e.mutable_game().category(CategoryId::RB);
+    CategoryState& rb = testing::game_of(e).category(CategoryId::RB);
     rb.bet = 4;
     rb.progression_step = 2;
     const std::string path = write_temp("start_bet.kvs", crlf(defaults_with({{7, "15"}})));
@@ -160,7 +161,7 @@ TEST(SettingsFile, StartingBetFromAFileWaitsForTheNextRestart) {
     EXPECT_EQ(e.game().category(CategoryId::RB).bet, 4);
     EXPECT_EQ(e.game().category(CategoryId::D).bet, 1);
     EXPECT_EQ(e.game().stake_label[index_of(CategoryId::D)], 1);
-    e.bets();
+    e.press_bets();
     for (CategoryId c : kAllCategories) {
         EXPECT_EQ(e.game().category(c).bet, 5);
     }
@@ -287,7 +288,7 @@ TEST(SettingsFile, DefaultSettingsActAsLoadingTheDefaultLines) {
     Engine a = with_two_bets();
     change_everything(a);
     a.apply(SettingOp::Category_On, CategoryId::EO);
-    a.mutable_game().bankroll = 1000077.25;
+    testing::game_of(a).bankroll = 1000077.25;
     Engine b = a;
     const std::string path = write_temp("defaults_button.kvs", kDefaultFile);
     ASSERT_EQ(b.load_settings(path), std::nullopt);

@@ -7,6 +7,7 @@
 
 #include "core/engine.h"
 #include "core/number_file.h"
+#include "settings/settings_file.h"
 #include "tests/support/files.h"
 #include "tests/support/tool.h"
 #include "tools/random_numbers.h"

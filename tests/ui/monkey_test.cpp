@@ -7,7 +7,7 @@
 #include <QTest>
 #include <random>
 
-#include "core/invariants.h"
+#include "tests/support/invariants.h"
 #include "ui/main_window.h"
 #include "ui/options_panel.h"
 

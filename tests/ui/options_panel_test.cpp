@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "tests/support/engine_access.h"
 #include "tests/support/window.h"
 #include "ui/main_window.h"
 #include "ui/options_panel.h"
@@ -328,7 +329,7 @@ void OptionsPanelTest::holding_at_the_list_end_changes_nothing() {
     MainWindow w;
     open(w);
     w.engine().apply(SettingOp::StartingBet_Step, {}, -11);
-    w.engine().mutable_game().categories[2].bet = 7;  // untouched unless a step runs
+    corvane::testing::game_of(w.engine()).categories[2].bet = 7;  // untouched unless a step runs
     w.refresh();
     QCOMPARE(text(w, "StartingBet"), QStringLiteral("0,05"));
     QWidget* arrow = press(w, "Button_Arrow_StartingBet_Left");

@@ -1,5 +1,6 @@
 // What must hold of the engine between any two actions, whatever the player did or loaded.
-// Fuzzers and the window's monkey test check it after every step.
+// Fuzzers and the window's monkey test check it after every step; the program itself never
+// needs it.
 #pragma once
 
 #include <string>

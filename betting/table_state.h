@@ -1,0 +1,106 @@
+// What lies on the table between two spins, and all that the betting rules read and write: the
+// five categories' chain and progression state, the bet marks and labels on the board, the
+// bankroll with its aim, the bet and win counters, and the statistics the trend check reads.
+// The game (core/game_state.h) is this table plus the numbers, the history strip, the undo
+// snapshot and the animation of a spin.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "chains/category.h"
+#include "core/numbers.h"
+#include "core/statistics.h"
+
+namespace corvane {
+
+inline constexpr double kStartBankroll = 1000000.0;
+inline constexpr double kStartBankrollAim = 1000001.0;
+
+// What the board shows for one side or section of the layout.
+struct SideMarks {
+    bool field = false;      // BetField_X: an open bet lies on the side
+    bool stake = false;      // Bet_X: the amount label
+    bool chain = false;      // Bet_X_Chain: the chain label
+    bool hidden = false;     // HiddenBetField_X: a trend bet that was only marked
+    bool indicator = false;  // BetIndicator_X: a chain may form on the next spin
+
+    friend bool operator==(const SideMarks&, const SideMarks&) = default;
+};
+
+// The chain a category's hint text describes; chain 0 means the text is still empty.
+struct HintRef {
+    int chain = 0;
+    int line = 0;
+    friend bool operator==(const HintRef&, const HintRef&) = default;
+};
+
+// What one category's part of the last prediction did, for tools that follow a game spin by
+// spin; the window reads none of it.
+struct CategorySpin {
+    bool settled = false;  // an open bet was judged against the number
+    bool won = false;      // ... and won
+    double paid = 0;       // paid out on that win
+    double charged = 0;    // charged for the bet laid in this spin
+    int chain_found = 0;   // the chain matched in this spin, if one was
+};
+
+struct TableState {
+    int current_num = 0;  // CurrentNum: the number being processed
+    double bankroll = kStartBankroll;
+    double bankroll_aim = kStartBankrollAim;
+    std::int64_t bets_count_12 = 0;
+    std::int64_t wins_count_12 = 0;
+    std::int64_t bets_count_23 = 0;
+    std::int64_t wins_count_23 = 0;
+    int win_rate_12 = 0;  // CGauge_WinRate12, set at settlement, reset and undo
+    int win_rate_23 = 0;  // CGauge_WinRate23
+    Statistics stats;
+    std::array<CategoryState, kCategoryCount> categories{};
+    std::array<SideMarks, kSideCount> marks{};
+    std::array<int, kCategoryCount> chain_label{};  // the N of every chain label's "Ch N"
+    std::array<HintRef, kCategoryCount> hints{};    // hint text = tooltip of the chain labels
+    std::array<double, kCategoryCount> stake_label = {1.0, 1.0, 1.0, 1.0, 1.0};  // Bet_X texts
+    std::array<CategorySpin, kCategoryCount> last_spin{};  // what the last prediction did
+
+    CategoryState& category(CategoryId c) { return categories[index_of(c)]; }
+    const CategoryState& category(CategoryId c) const { return categories[index_of(c)]; }
+    SideMarks& mark(Side s) { return marks[index_of(s)]; }
+    const SideMarks& mark(Side s) const { return marks[index_of(s)]; }
+};
+
+// The marks of a category's sides, the side of its family's first code first.
+inline std::span<SideMarks> marks_of(TableState& table, CategoryId c) {
+    return std::span(table.marks).subspan(index_of(info(c).first_side), info(c).side_count);
+}
+inline std::span<const SideMarks> marks_of(const TableState& table, CategoryId c) {
+    return std::span(table.marks).subspan(index_of(info(c).first_side), info(c).side_count);
+}
+
+// A category has a bet on show while one of its stake labels shows: what the bet counting, the
+// switching off of a category and the undo read.
+inline bool stake_on_show(const TableState& table, CategoryId c) {
+    for (const SideMarks& m : marks_of(table, c)) {
+        if (m.stake) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The bet and win counters and the win rate of each family, by their names on the table.
+struct FamilyCounters {
+    std::int64_t TableState::*bets;
+    std::int64_t TableState::*wins;
+    int TableState::*win_rate;
+};
+inline constexpr std::array<FamilyCounters, kFamilyCount> kFamilyCounters = {{
+    {&TableState::bets_count_12, &TableState::wins_count_12, &TableState::win_rate_12},
+    {&TableState::bets_count_23, &TableState::wins_count_23, &TableState::win_rate_23},
+}};
+constexpr const FamilyCounters& counters(Family f) {
+    return kFamilyCounters[index_of(f)];
+}
+
+}  // namespace corvane

@@ -1,0 +1,26 @@
+// Settings files: the 23 lines of the settings text, read as a whole and applied through the
+// setting operations, and written back.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/operations.h"
+
+namespace corvane {
+
+// The result of loading a settings text.
+struct SettingsLoad {
+    std::optional<std::string> error;  // why nothing was applied
+    Changes changes = 0;
+};
+
+// Checks the whole text first, then applies it line by line through the operations, with all
+// their effects. A text with a bad index line applies nothing.
+SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameEffects& game);
+
+// The settings file content: every line followed by CR LF.
+std::string settings_file_text(const SettingsText& text);
+
+}  // namespace corvane
