@@ -17,6 +17,8 @@
 #include "tools/random_numbers.h"
 #include "tools/script.h"
 #include "tools/summary.h"
+#include "tools/summary_json.h"
+#include "tools/summary_text.h"
 #include "tools/trace.h"
 
 namespace {

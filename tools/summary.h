@@ -1,5 +1,6 @@
-// The backtest summary: what a run of spins did to each category, each family and the
-// bankroll, found by looking at the game before and after every spin.
+// The backtest summary's figures: what a run of spins did to each category, each family and
+// the bankroll, found by looking at the game before and after every spin. summary_text.h and
+// summary_json.h print them.
 #pragma once
 
 #include <array>
@@ -34,6 +35,9 @@ inline constexpr int kFamilyCount = 2;  // index 0: the 1/2 family, 1: the 2/3 f
 constexpr int family_index(Family f) {
     return f == Family::F12 ? 0 : 1;
 }
+
+// The families as the reports name them, by family_index.
+inline constexpr std::array<const char*, kFamilyCount> kFamilyNames = {"1/2", "2/3"};
 
 // Everything the summary reports about one game (or the total of several).
 struct RunSummary {
@@ -81,18 +85,10 @@ class SummaryRecorder {
 // The sums of several games: counts and money added, records taken at their extreme.
 RunSummary combine(const std::vector<RunSummary>& runs, std::string name);
 
-// What the summary says about the run before its figures.
+// What a report says about the run before its figures.
 struct RunSetup {
     std::optional<std::string> settings_file;  // nothing: the default settings
     std::optional<std::uint64_t> seed;         // a random run's seed
 };
-
-// The summary as text tables, one block per game and a total after several.
-std::string summary_text(const std::vector<RunSummary>& runs, const Settings& settings,
-                         const RunSetup& setup);
-
-// The summary as one JSON object on one line: "settings", "seed", "runs" and "total".
-std::string summary_json(const std::vector<RunSummary>& runs, const Settings& settings,
-                         const RunSetup& setup);
 
 }  // namespace corvane
