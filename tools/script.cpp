@@ -68,22 +68,112 @@ bool parse_int(std::string_view text, bool signed_ok, int& out) {
     return true;
 }
 
-ScriptError error(std::string message) {
-    return ScriptError{std::move(message)};
-}
-
-}  // namespace
-
-namespace {
-
-CategoryId category_of_arg(const std::string& arg) {
+// The category of a prefix ("RB", "EO", "LM", "D", "C").
+std::optional<CategoryId> find_category(std::string_view prefix) {
     for (const CategoryInfo& ci : kCategories) {
-        if (ci.prefix == arg) {
+        if (ci.prefix == prefix) {
             return ci.id;
         }
     }
-    return CategoryId::RB;
+    return std::nullopt;
 }
+
+// A script line cut up after its first word, the verb.
+struct SplitLine {
+    std::string_view verb;
+    std::vector<std::string_view> args;  // the words after the verb
+    std::string_view rest;               // the text after the verb, without surrounding blanks
+};
+
+// What an action's arguments must look like: a reader takes them from the line into the
+// action, or says what is wrong with them.
+using ArgumentReader = std::optional<std::string> (*)(const SplitLine& line, ScriptAction& action);
+
+std::optional<std::string> no_argument(const SplitLine& line, ScriptAction&) {
+    if (!line.args.empty()) {
+        return std::string(line.verb) + " takes no argument";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> board_number(const SplitLine& line, ScriptAction& action) {
+    if (line.args.size() != 1 || !parse_int(line.args[0], false, action.number) ||
+        action.number > 36) {
+        return std::string(line.verb) + " needs one number from 0 to 36";
+    }
+    return std::nullopt;
+}
+
+// The rest of the line is the name, blanks inside it included.
+std::optional<std::string> file_name(const SplitLine& line, ScriptAction& action) {
+    if (line.rest.empty()) {
+        return std::string(line.verb) + " needs a file name";
+    }
+    action.text = std::string(line.rest);
+    return std::nullopt;
+}
+
+// The one word after a setting operation's name, read as the operation wants it.
+std::optional<std::string> operation_argument(OpArg arg, std::string_view word,
+                                              ScriptAction& action) {
+    switch (arg) {
+        case OpArg::None:
+            break;
+        case OpArg::Category:
+            if (!find_category(word)) {
+                return "category must be RB, EO, LM, D or C";
+            }
+            action.arg = std::string(word);
+            break;
+        case OpArg::Step:
+        case OpArg::UnitStep:
+            if (!parse_int(word, true, action.number)) {
+                return "step must be a signed whole number such as +1";
+            }
+            if (arg == OpArg::UnitStep && action.number != 1 && action.number != -1) {
+                return "step must be +1 or -1";
+            }
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> setting_operation(const SplitLine& line, ScriptAction& action) {
+    if (line.args.empty()) {
+        return std::string(line.verb) + " needs the name of a setting operation";
+    }
+    const std::string_view name = line.args[0];
+    const std::optional<OpInfo> op = find_op(name);
+    if (!op) {
+        return "unknown setting operation '" + std::string(name) + "'";
+    }
+    action.text = std::string(name);
+    const bool takes_argument = op->arg != OpArg::None;
+    if (line.args.size() != (takes_argument ? 2U : 1U)) {
+        return std::string(name) + (takes_argument ? " needs one argument" : " takes no argument");
+    }
+    return takes_argument ? operation_argument(op->arg, line.args[1], action) : std::nullopt;
+}
+
+// Every action a script knows: its first word, what it does and how its arguments are read.
+struct Verb {
+    std::string_view name;
+    ScriptAction::Kind kind;
+    ArgumentReader read;
+};
+
+constexpr Verb kVerbs[] = {
+    {"spin", ScriptAction::Kind::Spin, board_number},
+    {"undo", ScriptAction::Kind::Undo, no_argument},
+    {"bets", ScriptAction::Kind::Bets, no_argument},
+    {"new-game", ScriptAction::Kind::NewGame, no_argument},
+    {"default-settings", ScriptAction::Kind::DefaultSettings, no_argument},
+    {"load-numbers", ScriptAction::Kind::LoadNumbers, file_name},
+    {"save-numbers", ScriptAction::Kind::SaveNumbers, file_name},
+    {"load-settings", ScriptAction::Kind::LoadSettings, file_name},
+    {"save-settings", ScriptAction::Kind::SaveSettings, file_name},
+    {"op", ScriptAction::Kind::Op, setting_operation},
+};
 
 std::string file_for(const std::string& path, const std::string& sandbox) {
     if (sandbox.empty()) {
@@ -124,7 +214,7 @@ Message run_script_action(Engine& engine, const ScriptAction& a, const std::stri
             return engine.save_settings(file_for(a.text, sandbox));
         case Kind::Op:
             if (const std::optional<OpInfo> op = find_op(a.text)) {
-                engine.apply(op->op, category_of_arg(a.arg), a.number);
+                engine.apply(op->op, find_category(a.arg).value_or(CategoryId::RB), a.number);
             }
             return std::nullopt;
     }
@@ -137,95 +227,19 @@ ScriptLine parse_script_line(std::string_view raw) {
         return ScriptSkip{};
     }
     const std::vector<std::string_view> w = words(line);
-    const std::string_view verb = w[0];
-    ScriptAction action;
-    action.cmd = std::string(line);
-
-    if (verb == "spin") {
-        int n = 0;
-        if (w.size() != 2 || !parse_int(w[1], false, n) || n > 36) {
-            return error("spin needs one number from 0 to 36");
-        }
-        action.kind = ScriptAction::Kind::Spin;
-        action.number = n;
-        return action;
-    }
-    struct Simple {
-        std::string_view verb;
-        ScriptAction::Kind kind;
-    };
-    constexpr Simple kSimple[] = {
-        {"undo", ScriptAction::Kind::Undo},
-        {"bets", ScriptAction::Kind::Bets},
-        {"new-game", ScriptAction::Kind::NewGame},
-        {"default-settings", ScriptAction::Kind::DefaultSettings},
-    };
-    for (const Simple& simple : kSimple) {
-        if (verb == simple.verb) {
-            if (w.size() != 1) {
-                return error(std::string(verb) + " takes no argument");
+    const SplitLine split{w[0], {w.begin() + 1, w.end()}, trim(line.substr(w[0].size()))};
+    for (const Verb& verb : kVerbs) {
+        if (verb.name == split.verb) {
+            ScriptAction action;
+            action.kind = verb.kind;
+            action.cmd = std::string(line);
+            if (std::optional<std::string> wrong = verb.read(split, action)) {
+                return ScriptError{std::move(*wrong)};
             }
-            action.kind = simple.kind;
             return action;
         }
     }
-
-    constexpr Simple kFiles[] = {
-        {"load-numbers", ScriptAction::Kind::LoadNumbers},
-        {"save-numbers", ScriptAction::Kind::SaveNumbers},
-        {"load-settings", ScriptAction::Kind::LoadSettings},
-        {"save-settings", ScriptAction::Kind::SaveSettings},
-    };
-    for (const Simple& file : kFiles) {
-        if (verb == file.verb) {
-            // The rest of the line is the name, blanks inside it included.
-            const std::string_view path = trim(line.substr(verb.size()));
-            if (path.empty()) {
-                return error(std::string(verb) + " needs a file name");
-            }
-            action.kind = file.kind;
-            action.text = std::string(path);
-            return action;
-        }
-    }
-
-    if (verb == "op") {
-        if (w.size() < 2) {
-            return error("op needs the name of a setting operation");
-        }
-        const std::optional<OpInfo> op = find_op(w[1]);
-        if (!op) {
-            return error("unknown setting operation '" + std::string(w[1]) + "'");
-        }
-        action.kind = ScriptAction::Kind::Op;
-        action.text = std::string(w[1]);
-        const std::size_t wanted = op->arg == OpArg::None ? 2 : 3;
-        if (w.size() != wanted) {
-            return error(std::string(w[1]) +
-                         (wanted == 2 ? " takes no argument" : " needs one argument"));
-        }
-        switch (op->arg) {
-            case OpArg::None:
-                break;
-            case OpArg::Category:
-                if (w[2] != "RB" && w[2] != "EO" && w[2] != "LM" && w[2] != "D" && w[2] != "C") {
-                    return error("category must be RB, EO, LM, D or C");
-                }
-                action.arg = std::string(w[2]);
-                break;
-            case OpArg::Step:
-            case OpArg::UnitStep:
-                if (!parse_int(w[2], true, action.number)) {
-                    return error("step must be a signed whole number such as +1");
-                }
-                if (op->arg == OpArg::UnitStep && action.number != 1 && action.number != -1) {
-                    return error("step must be +1 or -1");
-                }
-                break;
-        }
-        return action;
-    }
-    return error("unknown action '" + std::string(verb) + "'");
+    return ScriptError{"unknown action '" + std::string(split.verb) + "'"};
 }
 
 }  // namespace corvane

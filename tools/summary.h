@@ -1,5 +1,6 @@
-// The backtest summary: what a run of spins did to each category, each family and the
-// bankroll, found by looking at the game before and after every spin.
+// The backtest summary's figures: what a run of spins did to each category, each family and
+// the bankroll, found by looking at the game before and after every spin. summary_text.h and
+// summary_json.h print them.
 #pragma once
 
 #include <array>
@@ -75,18 +76,10 @@ class SummaryRecorder {
 // The sums of several games: counts and money added, records taken at their extreme.
 RunSummary combine(const std::vector<RunSummary>& runs, std::string name);
 
-// What the summary says about the run before its figures.
+// What a report says about the run before its figures.
 struct RunSetup {
     std::optional<std::string> settings_file;  // nothing: the default settings
     std::optional<std::uint64_t> seed;         // a random run's seed
 };
-
-// The summary as text tables, one block per game and a total after several.
-std::string summary_text(const std::vector<RunSummary>& runs, const Settings& settings,
-                         const RunSetup& setup);
-
-// The summary as one JSON object on one line: "settings", "seed", "runs" and "total".
-std::string summary_json(const std::vector<RunSummary>& runs, const Settings& settings,
-                         const RunSetup& setup);
 
 }  // namespace corvane

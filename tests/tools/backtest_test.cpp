@@ -129,6 +129,17 @@ TEST(Backtest, GeneratorIsSplitMix64AndDrawsEveryNumber) {
     }
 }
 
+// Taking outputs below 2^64 mod 37 (= 12) would make 0..11 likelier than the rest by 2^-64
+// each, far below what counting draws can see, so the redraw is checked on a seed that hits
+// it at once: its state wraps to 0 on the first step, and SplitMix64 turns 0 into 0. The redraw
+// takes the next output, 0xE220A8397B1DCDAF (the first one of seed 0), which is 33 modulo 37;
+// without it the draw would be 0.
+TEST(Backtest, GeneratorDrawsAgainBelowTheRemainder) {
+    constexpr std::uint64_t kFirstOutputZero = 0x61C8864680B583EBULL;  // 2^64 - 0x9E3779B97F4A7C15
+    EXPECT_EQ(SplitMix64(kFirstOutputZero).next(), 0U);
+    EXPECT_EQ(RandomNumbers(kFirstOutputZero).next(), 33);
+}
+
 TEST(Backtest, BadNumberFileGivesTheWindowsMessage) {
     const std::string bytes = "12\n7\n 40 \n3\n";
     const std::string path = write_temp("bad.kvn", bytes);

@@ -1,0 +1,42 @@
+// The command line of corvane-backtest: what it asks for, or why it is refused.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace corvane {
+
+// The text --help prints, and a command line that names nothing to play.
+const char* backtest_usage();
+
+struct BacktestOptions {
+    enum class Mode {
+        Help,      // --help: show the usage text, nothing else
+        Script,    // --script: run a scenario script
+        Backtest,  // number files or --random: play them and print the summary
+    };
+    Mode mode = Mode::Backtest;
+    std::string script;                   // --script FILE, "-" for standard input
+    bool trace = false;                   // --trace: the state after every spin or action
+    bool json = false;                    // --json: the summary as one JSON line
+    std::optional<std::string> settings;  // --settings FILE, loaded before anything is played
+    std::optional<std::uint64_t> random;  // --random N: how many random numbers, at least 1
+    std::optional<std::uint64_t> seed;    // --seed S: their seed (only with --random)
+    std::vector<std::string> files;       // the number files, one game each
+};
+
+// A command line the tool refuses (exit status 2).
+struct OptionsError {
+    // What is wrong. Empty when the command line names nothing to play: the usage text is the
+    // answer then.
+    std::string message;
+};
+
+// Reads the arguments after the program's name (argv[0] is skipped). --help ends the reading
+// where it stands: the words after it are not looked at.
+std::variant<BacktestOptions, OptionsError> parse_options(int argc, const char* const* argv);
+
+}  // namespace corvane

@@ -1,0 +1,34 @@
+#include "tools/backtest_runner.h"
+
+#include <unistd.h>
+
+namespace corvane {
+
+Progress::Progress(std::uint64_t total)
+    : total_(total), shown_(isatty(2) == 1), start_(Clock::now()), next_(start_ + kDelay) {}
+
+void Progress::redraw(std::uint64_t done) {
+    const Clock::time_point now = Clock::now();
+    if (now < next_) {
+        return;
+    }
+    next_ = now + kInterval;
+    const double seconds = std::chrono::duration<double>(now - start_).count();
+    const auto pct = static_cast<unsigned>(100.0 * static_cast<double>(done) /
+                                           static_cast<double>(total_ == 0 ? 1 : total_));
+    std::fprintf(stderr, "\rcorvane-backtest: %llu of %llu spins (%u%%), %.0f spins/s ",
+                 static_cast<unsigned long long>(done), static_cast<unsigned long long>(total_),
+                 pct, static_cast<double>(done) / seconds);
+    std::fflush(stderr);
+    drawn_ = true;
+}
+
+void Progress::finish() {
+    if (drawn_) {
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        drawn_ = false;
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,91 @@
+// Plays games of numbers for corvane-backtest: each game on a fresh copy of the configured
+// engine, observed spin by spin, with a progress line for long runs.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "core/engine.h"
+#include "tools/summary.h"
+#include "tools/trace.h"
+
+namespace corvane {
+
+// The progress line on standard error: only on a terminal, only once a run has lasted a
+// second, redrawn in place a few times a second and wiped at the end.
+class Progress {
+  public:
+    explicit Progress(std::uint64_t total);
+
+    // Cheap enough for every spin: the clock is read every 4096 spins.
+    void spins_done(std::uint64_t done) {
+        if (!shown_ || (done & 4095U) != 0) {
+            return;
+        }
+        redraw(done);
+    }
+
+    void finish();
+
+  private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kDelay{1000};
+    static constexpr std::chrono::milliseconds kInterval{250};
+
+    // Draws the line again if its time has come.
+    void redraw(std::uint64_t done);
+
+    std::uint64_t total_;
+    bool shown_;
+    bool drawn_ = false;
+    Clock::time_point start_;
+    Clock::time_point next_;
+};
+
+// Room for every number the game will keep (NumbersList and Statistics_List take a byte per
+// number each), so that the lists never grow by copying. Only capacity: nothing changes.
+// A run keeps at most this many numbers of its game, plus one batch: the statistics count the
+// ones let go of, and nothing else of a backtest reads them. Memory stays flat however long
+// the run. With --trace every number stays, as the trace lists them.
+inline constexpr std::size_t kNumbersKept = 1024;
+inline constexpr std::uint64_t kForgetBatch = 1 << 16;
+
+class Runner {
+  public:
+    // `trace`: print the trace line after every spin; `total`: the spins of all games, for
+    // the progress line.
+    Runner(bool trace, std::uint64_t total) : trace_(trace), progress_(total) {}
+
+    // One fresh game of `next()`'s numbers, `count` of them.
+    template <typename Next>
+    RunSummary run(const Engine& configured, std::string name, std::uint64_t count, Next next) {
+        Engine engine = configured;
+        SummaryRecorder recorder(std::move(name));
+        for (std::uint64_t i = 0; i < count; ++i) {
+            const int n = next();
+            recorder.spin(engine, n);
+            if (!trace_ && (i + 1) % kForgetBatch == 0) {
+                engine.forget_old_numbers(kNumbersKept);
+            }
+            if (trace_) {
+                const std::string line =
+                    trace_line(engine, "spin " + std::to_string(n), std::nullopt);
+                std::fwrite(line.data(), 1, line.size(), stdout);
+                std::fputc('\n', stdout);
+            }
+            progress_.spins_done(++done_);
+        }
+        return recorder.summary();
+    }
+
+    void finish() { progress_.finish(); }
+
+  private:
+    bool trace_;
+    Progress progress_;
+    std::uint64_t done_ = 0;
+};
+
+}  // namespace corvane
