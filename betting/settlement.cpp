@@ -77,8 +77,9 @@ void win_lose(TableState& table, const Settings& settings, CategoryId category) 
             win(table, settings, category);
         }
         bool on_all_others = true;
-        for (int other = 1; other < sides; ++other) {
-            on_all_others = on_all_others && field((k + other) % sides);
+        for (int other = k + 1 == sides ? 0 : k + 1; other != k;
+             other = other + 1 == sides ? 0 : other + 1) {
+            on_all_others = on_all_others && field(other);
         }
         if (on_all_others) {
             lose(table, settings, category);

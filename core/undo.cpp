@@ -9,25 +9,35 @@ namespace {
 
 // The standing bet as read from the stake labels: the first run of as many neighbouring sides
 // as a bet of the family covers (one side, or a pair of sections "12", "23", "31"), all with
-// their label on show. Anything else records no bet.
-std::array<bool, 3> standing_bet(const GameState& game, const CategoryInfo& ci) {
-    const std::span<const SideMarks> marks = marks_of(game, ci.id);
-    const int sides = ci.side_count;
-    const int covered = info(ci.family).sides_per_bet;
-    std::array<bool, 3> out{};
-    for (int k = 0; k < sides; ++k) {
-        bool all_shown = true;
-        for (int j = 0; j < covered; ++j) {
-            all_shown = all_shown && marks[static_cast<std::size_t>((k + j) % sides)].stake;
-        }
-        if (all_shown) {
-            for (int j = 0; j < covered; ++j) {
-                out[static_cast<std::size_t>((k + j) % sides)] = true;
+// their label on show. Anything else records no bet. Worked out once for every set of labels
+// on show, as bits by side, since the snapshot reads it on every spin.
+constexpr auto kStandingBets = [] {
+    std::array<std::array<std::uint8_t, 8>, kFamilyCount> table{};
+    for (const FamilyInfo& f : kFamilies) {
+        const unsigned sides = static_cast<unsigned>(f.code_count());
+        const unsigned all = (1U << sides) - 1;
+        for (unsigned shown = 0; shown <= all; ++shown) {
+            unsigned bet = (1U << f.sides_per_bet) - 1;
+            for (unsigned first = 0; first < sides; ++first) {
+                if ((shown & bet) == bet) {
+                    table[index_of(f.id)][shown] = static_cast<std::uint8_t>(bet);
+                    break;
+                }
+                bet = ((bet << 1) | (bet >> (sides - 1))) & all;  // one side further round
             }
-            return out;
         }
     }
-    return out;
+    return table;
+}();
+
+std::array<bool, 3> standing_bet(const GameState& game, const CategoryInfo& ci) {
+    const std::span<const SideMarks> marks = marks_of(game, ci.id);
+    unsigned shown = 0;
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        shown |= marks[k].stake ? 1U << k : 0U;
+    }
+    const unsigned bet = kStandingBets[index_of(ci.family)][shown];
+    return {(bet & 1U) != 0, (bet & 2U) != 0, (bet & 4U) != 0};
 }
 
 }  // namespace

@@ -6,22 +6,6 @@ namespace corvane {
 
 namespace {
 
-// The sides of a category as bits of Side.
-constexpr std::uint32_t side_bits(CategoryId c) {
-    const CategoryInfo& ci = info(c);
-    return ((1U << ci.side_count) - 1U) << index_of(ci.first_side);
-}
-
-// Bet fields (or stake labels) on show, as bits of Side.
-template <typename Shown>
-std::uint32_t shown_bits(const GameState& game, Shown shown) {
-    std::uint32_t bits = 0;
-    for (int s = 0; s < kSideCount; ++s) {
-        bits |= shown(game.marks[s]) ? (1U << s) : 0U;
-    }
-    return bits;
-}
-
 void add_up(BetFigures& into, const BetFigures& from) {
     into.bets += from.bets;
     into.won += from.won;
@@ -47,16 +31,17 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
     const GameState& game = engine.game();
     const Settings& settings = engine.settings();
     const double bankroll_before = game.bankroll;
-    const std::array<std::int64_t, kFamilyCount> wins_before = {game.wins_count_12,
-                                                                game.wins_count_23};
-    const std::array<std::int64_t, kFamilyCount> bets_before = {game.bets_count_12,
-                                                                game.bets_count_23};
+    std::array<std::int64_t, kFamilyCount> wins_before{};
+    std::array<std::int64_t, kFamilyCount> bets_before{};
+    for (const FamilyInfo& f : kFamilies) {
+        wins_before[index_of(f.id)] = game.*counters(f.id).wins;
+        bets_before[index_of(f.id)] = game.*counters(f.id).bets;
+    }
     if (!engine.spin(number)) {
         return false;
     }
     ++run_.spins;
     run_.zeros += number == 0 ? 1 : 0;
-    const std::uint32_t staked = shown_bits(game, [](const SideMarks& m) { return m.stake; });
     std::array<std::int64_t, kFamilyCount> won_now{};
     std::array<std::int64_t, kFamilyCount> placed_now{};
     // The money in the engine's order (each category's payout, then its charge), so that the
@@ -85,7 +70,7 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
         }
         cat.paid += what.paid;
         bankroll += what.paid;
-        if ((staked & side_bits(c)) != 0) {
+        if (stake_on_show(game, c)) {
             ++cat.bets;
             ++placed_now[fi];
         }
@@ -97,11 +82,12 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
         }
     }
 
-    const bool adds_up = bankroll == game.bankroll &&
-                         wins_before[0] + won_now[0] == game.wins_count_12 &&
-                         wins_before[1] + won_now[1] == game.wins_count_23 &&
-                         bets_before[0] + placed_now[0] == game.bets_count_12 &&
-                         bets_before[1] + placed_now[1] == game.bets_count_23;
+    bool adds_up = bankroll == game.bankroll;
+    for (const FamilyInfo& f : kFamilies) {
+        const int fi = index_of(f.id);
+        adds_up = adds_up && wins_before[fi] + won_now[fi] == game.*counters(f.id).wins &&
+                  bets_before[fi] + placed_now[fi] == game.*counters(f.id).bets;
+    }
     run_.mismatched_spins += adds_up ? 0 : 1;
 
     run_.profit = game.bankroll - kStartBankroll;
