@@ -393,6 +393,42 @@ TEST(Betting, ResetOnZeroRestartsEarlyProgressions) {
     }
 }
 
+// Each family restarts on a zero the progressions that have climbed at most its own number of
+// steps; a progression one step further goes on, and a number other than the zero restarts none.
+TEST(Betting, ResetOnZeroStopsAtEachFamilysNumberOfSteps) {
+    struct Case {
+        CategoryId category;
+        int step;
+        bool restarted;
+    };
+    const std::vector<Case> cases = {
+        {CategoryId::RB, 3, true},  // the 1/2 family's 3 steps
+        {CategoryId::EO, 4, false},
+        {CategoryId::D, 5, true},  // the 2/3 family's 5 steps
+        {CategoryId::C, 6, false},
+    };
+    for (int number : {0, 7}) {
+        GameState g;
+        Settings s;
+        s.reset_on_zero = true;
+        s.roz_steps12_index = 2;
+        s.roz_steps23_index = 4;
+        s.starting_bet_index = 6;  // 0,50
+        for (const Case& t : cases) {
+            g.category(t.category).progression_step = t.step;
+            g.category(t.category).bet = 9.0;
+        }
+        g.current_num = number;
+        reset_on_zero_check(g, s);
+        for (const Case& t : cases) {
+            SCOPED_TRACE(std::string(info(t.category).prefix) + " on " + std::to_string(number));
+            const bool restarted = t.restarted && number == 0;
+            EXPECT_EQ(g.category(t.category).progression_step, restarted ? 0 : t.step);
+            EXPECT_EQ(g.category(t.category).bet, restarted ? 0.5 : 9.0);
+        }
+    }
+}
+
 // The stake held is what a win pays; a placement is charged from the progression step. The two
 // differ once the starting bet has changed during a progression.
 TEST(Betting, WinPaysTheStakeHeldWhilePlacementChargesFromTheStep) {
