@@ -307,12 +307,14 @@ TEST(Betting, BetAutomaticResetFiresOnlyAboveTheAim) {
     const std::vector<Case> cases = {
         {0, true, true, 1000000.0, 1000001.0, 1000001.0, false},  // equal to the aim
         {0, true, true, 1000001.0, 1000002.0, 1000003.0, true},
-        {0, true, false, 1000001.0, 1000002.0, 1000002.1, true},  // Set Units 0,10
-        {0, false, true, 1000001.0, 1000002.0, 1000001.0, true},  // the aim stays
-        {4, true, true, 1000001.0, 1000001.0, 1000001.0, false},  // a flat win never checks
+        {0, true, false, 1000001.0, 1000002.0, 1000002.1, true},   // Set Units 0,10
+        {0, false, true, 1000001.0, 1000002.0, 1000001.0, true},   // the aim stays
+        {0, false, true, 1000000.0, 1000001.0, 1000001.0, false},  // equal: nothing restarts
+        {4, true, true, 1000001.0, 1000001.0, 1000001.0, false},   // a flat win never checks
         {4, true, true, 1000005.0, 1000005.0, 1000001.0, false},
     };
     for (const Case& t : cases) {
+        SCOPED_TRACE("row " + std::to_string(&t - cases.data()));
         Engine e;
         enable_only(e, {CategoryId::RB});
         testing::settings_of(e).bs12_index = t.system;
