@@ -202,6 +202,9 @@ TEST(Betting, TrendBettingLaysOnlyWhatFollowsTheChosenDirection) {
     const std::vector<P> rb50 = {P{Side::Red, 50}, P{Side::Black, 50}};
     const std::vector<P> d404515 = {P{Side::Dozen1, 40}, P{Side::Dozen2, 45}, P{Side::Dozen3, 15}};
     const std::vector<P> d503020 = {P{Side::Dozen1, 50}, P{Side::Dozen2, 30}, P{Side::Dozen3, 20}};
+    // One section level with the predicted dozen 1, the other on the wrong side of it.
+    const std::vector<P> d303040 = {P{Side::Dozen1, 30}, P{Side::Dozen2, 30}, P{Side::Dozen3, 40}};
+    const std::vector<P> d404020 = {P{Side::Dozen1, 40}, P{Side::Dozen2, 40}, P{Side::Dozen3, 20}};
     const std::vector<Case> cases = {
         {CategoryId::RB, 1, false, rb4555, true},   // black predicted, Red behind
         {CategoryId::RB, 0, false, rb4555, false},  // red predicted, Black ahead
@@ -211,6 +214,7 @@ TEST(Betting, TrendBettingLaysOnlyWhatFollowsTheChosenDirection) {
         {CategoryId::D, 0, false, d404515, true},  // dozen 3 behind dozen 1
         {CategoryId::D, 0, true, d404515, true},   // dozen 2 ahead of dozen 1
         {CategoryId::D, 0, true, d503020, false},  {CategoryId::D, 0, false, d503020, true},
+        {CategoryId::D, 0, false, d303040, false}, {CategoryId::D, 0, true, d404020, false},
     };
     for (const Case& t : cases) {
         SCOPED_TRACE(std::to_string(index_of(t.category)) + " line " + std::to_string(t.line) +
