@@ -202,6 +202,9 @@ TEST(Betting, TrendBettingLaysOnlyWhatFollowsTheChosenDirection) {
     const std::vector<P> rb50 = {P{Side::Red, 50}, P{Side::Black, 50}};
     const std::vector<P> d404515 = {P{Side::Dozen1, 40}, P{Side::Dozen2, 45}, P{Side::Dozen3, 15}};
     const std::vector<P> d503020 = {P{Side::Dozen1, 50}, P{Side::Dozen2, 30}, P{Side::Dozen3, 20}};
+    // One section level with the predicted dozen 1, the other on the wrong side of it.
+    const std::vector<P> d303040 = {P{Side::Dozen1, 30}, P{Side::Dozen2, 30}, P{Side::Dozen3, 40}};
+    const std::vector<P> d404020 = {P{Side::Dozen1, 40}, P{Side::Dozen2, 40}, P{Side::Dozen3, 20}};
     const std::vector<Case> cases = {
         {CategoryId::RB, 1, false, rb4555, true},   // black predicted, Red behind
         {CategoryId::RB, 0, false, rb4555, false},  // red predicted, Black ahead
@@ -211,6 +214,7 @@ TEST(Betting, TrendBettingLaysOnlyWhatFollowsTheChosenDirection) {
         {CategoryId::D, 0, false, d404515, true},  // dozen 3 behind dozen 1
         {CategoryId::D, 0, true, d404515, true},   // dozen 2 ahead of dozen 1
         {CategoryId::D, 0, true, d503020, false},  {CategoryId::D, 0, false, d503020, true},
+        {CategoryId::D, 0, false, d303040, false}, {CategoryId::D, 0, true, d404020, false},
     };
     for (const Case& t : cases) {
         SCOPED_TRACE(std::to_string(index_of(t.category)) + " line " + std::to_string(t.line) +
@@ -307,12 +311,14 @@ TEST(Betting, BetAutomaticResetFiresOnlyAboveTheAim) {
     const std::vector<Case> cases = {
         {0, true, true, 1000000.0, 1000001.0, 1000001.0, false},  // equal to the aim
         {0, true, true, 1000001.0, 1000002.0, 1000003.0, true},
-        {0, true, false, 1000001.0, 1000002.0, 1000002.1, true},  // Set Units 0,10
-        {0, false, true, 1000001.0, 1000002.0, 1000001.0, true},  // the aim stays
-        {4, true, true, 1000001.0, 1000001.0, 1000001.0, false},  // a flat win never checks
+        {0, true, false, 1000001.0, 1000002.0, 1000002.1, true},   // Set Units 0,10
+        {0, false, true, 1000001.0, 1000002.0, 1000001.0, true},   // the aim stays
+        {0, false, true, 1000000.0, 1000001.0, 1000001.0, false},  // equal: nothing restarts
+        {4, true, true, 1000001.0, 1000001.0, 1000001.0, false},   // a flat win never checks
         {4, true, true, 1000005.0, 1000005.0, 1000001.0, false},
     };
     for (const Case& t : cases) {
+        SCOPED_TRACE("row " + std::to_string(&t - cases.data()));
         Engine e;
         enable_only(e, {CategoryId::RB});
         testing::settings_of(e).bs12_index = t.system;
@@ -390,6 +396,42 @@ TEST(Betting, ResetOnZeroRestartsEarlyProgressions) {
         EXPECT_TRUE(bet_on(g, Side::Black));
         spins(e, {2});  // the re-laid bet wins on the stake held
         EXPECT_EQ(g.bankroll, t.after_zero + 2 * t.bet_after);
+    }
+}
+
+// Each family restarts on a zero the progressions that have climbed at most its own number of
+// steps; a progression one step further goes on, and a number other than the zero restarts none.
+TEST(Betting, ResetOnZeroStopsAtEachFamilysNumberOfSteps) {
+    struct Case {
+        CategoryId category;
+        int step;
+        bool restarted;
+    };
+    const std::vector<Case> cases = {
+        {CategoryId::RB, 3, true},  // the 1/2 family's 3 steps
+        {CategoryId::EO, 4, false},
+        {CategoryId::D, 5, true},  // the 2/3 family's 5 steps
+        {CategoryId::C, 6, false},
+    };
+    for (int number : {0, 7}) {
+        GameState g;
+        Settings s;
+        s.reset_on_zero = true;
+        s.roz_steps12_index = 2;
+        s.roz_steps23_index = 4;
+        s.starting_bet_index = 6;  // 0,50
+        for (const Case& t : cases) {
+            g.category(t.category).progression_step = t.step;
+            g.category(t.category).bet = 9.0;
+        }
+        g.current_num = number;
+        reset_on_zero_check(g, s);
+        for (const Case& t : cases) {
+            SCOPED_TRACE(std::string(info(t.category).prefix) + " on " + std::to_string(number));
+            const bool restarted = t.restarted && number == 0;
+            EXPECT_EQ(g.category(t.category).progression_step, restarted ? 0 : t.step);
+            EXPECT_EQ(g.category(t.category).bet, restarted ? 0.5 : 9.0);
+        }
     }
 }
 

@@ -39,6 +39,32 @@ TEST(SpinPipeline, BusyBoardRefusesEveryNumber) {
     EXPECT_FALSE(e.click_number(-1));
 }
 
+// A number refused during the animation, from its first tick to its last, leaves no trace: no
+// pressed cell, and the prediction runs on the number clicked before it. The tick that ends
+// the spin frees the board for the next number.
+TEST(SpinPipeline, RefusedNumberLeavesNoTraceAndTheLastTickFreesTheBoard) {
+    for (int ticks : {0, 24}) {
+        SCOPED_TRACE(ticks);
+        Engine e;
+        const GameState& g = e.game();
+        ASSERT_TRUE(e.click_number(5));  // red
+        for (int t = 0; t < ticks; ++t) {
+            ASSERT_FALSE(e.tick());
+        }
+        EXPECT_FALSE(e.click_number(6));  // black
+        EXPECT_FALSE(g.pressed[6]);
+        EXPECT_EQ(g.numbers, std::vector<std::uint8_t>{5});
+        EXPECT_EQ(g.history[0].number, 5);
+        for (int t = ticks + 1; t < kAnimationTicks; ++t) {
+            ASSERT_FALSE(e.tick());
+        }
+        ASSERT_TRUE(e.tick());
+        EXPECT_EQ(g.category(CategoryId::RB).list_window.view(), "1");
+        EXPECT_TRUE(e.click_number(6));
+        EXPECT_EQ(g.numbers, (std::vector<std::uint8_t>{5, 6}));
+    }
+}
+
 TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
     Engine e;
     ASSERT_TRUE(e.click_number(3));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/amount.h"
 #include "core/engine.h"
 #include "tests/support/engine_access.h"
 
@@ -112,6 +113,29 @@ TEST(Undo, AfterAWinTheStandingBetIsBackWithItsStake) {
     EXPECT_EQ(g.stake_label[index_of(CategoryId::RB)], 2.0);
     EXPECT_EQ(g.category(CategoryId::RB).progression_step, 1);
     EXPECT_EQ(g.wins_count_12, 0);
+}
+
+// A win that lifts the bankroll above its aim moves the aim and restarts every progression;
+// the undo takes all of it back, the aim to its round value of before the spin.
+TEST(Undo, AfterAWinAboveTheAimTheAimAndTheProgressionsComeBack) {
+    Engine e;
+    testing::settings_of(e).category_enabled.fill(false);
+    testing::settings_of(e).category_enabled[index_of(CategoryId::RB)] = true;
+    spin_all(e, {2, 1, 3, 5, 7, 9, 12, 14, 16, 18, 19});               // a bet of 1 on Black
+    e.apply(SettingOp::BetAutomaticReset_On);                          // the aim: bankroll + 1
+    testing::game_of(e).category(CategoryId::D).progression_step = 2;  // switched off
+    testing::game_of(e).category(CategoryId::D).bet = 9.0;
+    spin_all(e, {21});  // lost: laid again at 2
+    const GameState before = e.game();
+    ASSERT_EQ(before.bankroll, 999997.0);
+    ASSERT_EQ(before.bankroll_aim, 1000000.0);
+    e.spin(4);  // black: 4 paid, the bankroll stands above its aim
+    ASSERT_EQ(e.game().bankroll, 1000001.0);
+    ASSERT_EQ(e.game().bankroll_aim, 1000002.0);
+    ASSERT_EQ(e.game().category(CategoryId::D).progression_step, 0);
+    ASSERT_TRUE(e.undo());
+    expect_same_game(before, e.game());
+    EXPECT_EQ(format_amount(e.game().bankroll_aim), "1000000");
 }
 
 TEST(Undo, TwoSectionBetsComeBackOnTheirPair) {

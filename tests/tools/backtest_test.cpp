@@ -8,6 +8,7 @@
 #include "core/engine.h"
 #include "core/number_file.h"
 #include "settings/settings_file.h"
+#include "tests/support/engine_access.h"
 #include "tests/support/files.h"
 #include "tests/support/tool.h"
 #include "tools/random_numbers.h"
@@ -168,6 +169,50 @@ TEST(Backtest, BadSettingsAndOptionsStopWithStatusTwo) {
     const ToolRun help = run_tool("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.lines.size(), 0U);
+}
+
+// Losing runs counted by hand. Bets on Black and Odd are opened before the spins that need
+// them (a lost bet is laid again by its chain, a won one ends the chain):
+//   12, red and even:  Red/Black lost, Even/Odd lost
+//    3, red and odd:   lost, won
+//    2, black and even: won, lost
+//    5, red and odd:   lost, won
+// Red/Black L L W L: longest 2. Even/Odd L W L W: longest 1. The 1/2 family in the order
+// settled, Red/Black before Even/Odd in each spin, L L L W W L L W: longest 3.
+TEST(Backtest, LongestLosingRunOfACategoryAndOfItsFamily) {
+    Engine e;
+    settings_of(e).category_enabled = {true, true, false, false, false};
+    GameState& g = game_of(e);
+    // Chain 1, line 0: the code '1' again and again, bet against.
+    const auto open = [&](CategoryId c, Side against) {
+        CategoryState& st = g.category(c);
+        st.match = 1;
+        st.set_chain_flag(1);
+        st.current_pattern = 0;
+        st.pattern_step = 2;
+        g.mark(against).field = g.mark(against).stake = true;
+    };
+    SummaryRecorder recorder("runs");
+    open(CategoryId::RB, Side::Black);
+    open(CategoryId::EO, Side::Odd);
+    ASSERT_TRUE(recorder.spin(e, 12));
+    ASSERT_TRUE(recorder.spin(e, 3));
+    open(CategoryId::EO, Side::Odd);
+    ASSERT_TRUE(recorder.spin(e, 2));
+    open(CategoryId::RB, Side::Black);
+    ASSERT_TRUE(recorder.spin(e, 5));
+
+    const RunSummary s = recorder.summary();
+    const BetFigures& rb = s.categories[index_of(CategoryId::RB)];
+    const BetFigures& eo = s.categories[index_of(CategoryId::EO)];
+    EXPECT_EQ(rb.won, 1);
+    EXPECT_EQ(rb.lost, 3);
+    EXPECT_EQ(rb.longest_losing_run, 2);
+    EXPECT_EQ(eo.won, 2);
+    EXPECT_EQ(eo.lost, 2);
+    EXPECT_EQ(eo.longest_losing_run, 1);
+    EXPECT_EQ(s.families[index_of(Family::F12)].longest_losing_run, 3);
+    EXPECT_EQ(s.mismatched_spins, 0);
 }
 
 // Under every betting system, with the options that move stakes between spins, what the
