@@ -71,6 +71,10 @@ class Engine {
     Message save_settings(const std::string& path) const;
     Changes default_settings();
 
+    // A caller that will never take a number back (a backtest) says so: the spins leave out the
+    // undo snapshot, and the undo is never offered. The game is otherwise the same.
+    void never_undo() { game_.keeps_undo = false; }
+
     // Lets a long headless run keep its memory flat: all but the last `keep` (at least one)
     // entries of the number lists are let go of, while the statistics go on counting them and
     // the undo still finds the last number. The window never calls it: a game it saves holds

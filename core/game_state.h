@@ -46,6 +46,9 @@ struct GameState : TableState {
     HistoryStrip history{};
     UndoSnapshot cancel_list;  // Cancel_List
     bool undo_available = false;
+    // False for a game that will never be taken back (a headless run): its spins take no
+    // snapshot and never offer the undo.
+    bool keeps_undo = true;
 
     // Animation of a spin.
     std::array<bool, kNumberCount> pressed{};  // Image0 .. Image36

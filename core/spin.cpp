@@ -10,7 +10,9 @@
 namespace corvane {
 
 void analyse(GameState& game) {
-    take_snapshot(game);  // first, so that it holds the game exactly as it was
+    if (game.keeps_undo) {
+        take_snapshot(game);  // first, so that it holds the game exactly as it was
+    }
     game.undo_available = false;
     game.input_ready = 0;
     current_number(game);
@@ -64,7 +66,7 @@ void predict_category(GameState& game, const Settings& settings, CategoryId c) {
 }  // namespace
 
 void prediction(GameState& game, const Settings& settings) {
-    game.undo_available = true;
+    game.undo_available = game.keeps_undo;
     game.last_spin = {};
     for (CategoryId c : kAllCategories) {
         if (settings.enabled(c)) {

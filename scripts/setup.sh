@@ -12,7 +12,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 # fonts-liberation brings Liberation Sans Narrow, which fonts-liberation2 lacks.
 # clang and its runtime bring libFuzzer for the fuzz targets.
-packages=(g++ cmake ninja-build qt6-base-dev fonts-liberation2 fonts-liberation libgtest-dev
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-liberation libgtest-dev
           libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
 
 install_missing() {

@@ -12,6 +12,8 @@
 #   engine     core/engine* spin* undo* game_state.h   every layer above, engine
 #   tools      tools/                                  the engine's layers, tools
 #   ui         ui/ app/                                the engine's layers, ui
+#   chart      ui/chart_*: the tool's chart, drawn         the engine's layers, tools, chart
+#              by Qt
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -19,6 +21,7 @@ layer_of() {
     case $1 in
         core/engine.* | core/spin.* | core/undo.* | core/game_state.h) echo engine ;;
         core/*) echo core ;;
+        ui/chart_*) echo chart ;;
         chains/* | settings/* | betting/* | tools/*) echo "${1%%/*}" ;;
         ui/* | app/*) echo ui ;;
     esac
@@ -33,6 +36,7 @@ allowed() {
         engine) echo "core chains settings betting engine" ;;
         tools) echo "core chains settings betting engine tools" ;;
         ui) echo "core chains settings betting engine ui" ;;
+        chart) echo "core chains settings betting engine tools chart" ;;
     esac
 }
 

@@ -1,9 +1,13 @@
 // corvane-backtest: runs the game engine without a window.
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <thread>
 #include <variant>
 #include <vector>
 
@@ -13,7 +17,10 @@
 #include "tools/backtest_options.h"
 #include "tools/backtest_runner.h"
 #include "tools/random_numbers.h"
+#include "tools/risk_report.h"
 #include "tools/script.h"
+#include "tools/session_chart.h"
+#include "tools/session_runner.h"
 #include "tools/summary.h"
 #include "tools/summary_json.h"
 #include "tools/summary_text.h"
@@ -73,18 +80,28 @@ int script_mode(const std::string& script, bool trace) {
 
 // ---- Backtests ----
 
+// The engine every game starts from: the default settings, or the settings file's. An error
+// message when the file cannot be used.
+std::optional<std::string> configure(corvane::Engine& configured,
+                                     const std::optional<std::string>& settings) {
+    if (!settings) {
+        return std::nullopt;
+    }
+    const std::string& path = *settings;
+    const corvane::FileContent file = corvane::read_file(path);
+    if (file.status == corvane::ReadStatus::Missing) {
+        return "settings file " + path + " does not exist";
+    }
+    if (const corvane::Message message = configured.load_settings(path)) {
+        return file.status == corvane::ReadStatus::Ok ? path + ": " + *message : *message;
+    }
+    return std::nullopt;
+}
+
 int backtest_mode(const corvane::BacktestOptions& options) {
     corvane::Engine configured;
-    if (options.settings) {
-        const std::string& path = *options.settings;
-        const corvane::FileContent file = corvane::read_file(path);
-        if (file.status == corvane::ReadStatus::Missing) {
-            return file_error("settings file " + path + " does not exist");
-        }
-        if (const corvane::Message message = configured.load_settings(path)) {
-            return file_error(file.status == corvane::ReadStatus::Ok ? path + ": " + *message
-                                                                     : *message);
-        }
+    if (const std::optional<std::string> error = configure(configured, options.settings)) {
+        return file_error(*error);
     }
 
     // Every file is checked before anything is played.
@@ -143,6 +160,61 @@ int backtest_mode(const corvane::BacktestOptions& options) {
     return 0;
 }
 
+// ---- Sessions ----
+
+int sessions_mode(const corvane::BacktestOptions& options) {
+    corvane::Engine configured;
+    if (const std::optional<std::string> error = configure(configured, options.settings)) {
+        return file_error(*error);
+    }
+    corvane::SessionsJob job;
+    job.sessions = *options.sessions;
+    job.seed = options.seed.value_or(corvane::kDefaultSeed);
+    job.rules.spins = options.spins.value_or(job.rules.spins);
+    job.rules.bankroll = options.bankroll;
+    job.rules.table_max = options.table_max;
+    job.rules.stop_loss = options.stop_loss;
+    job.rules.target = options.target;
+    job.threads = options.threads.value_or(std::max(1U, std::thread::hardware_concurrency()));
+    job.chart_points = options.chart ? corvane::kChartPoints : 0;
+
+    corvane::Progress progress(job.sessions, "sessions");
+    const auto start = std::chrono::steady_clock::now();
+    const corvane::SessionsRun run = corvane::run_sessions(
+        configured, job,
+        [&](std::uint64_t done, std::uint64_t spins) { progress.update(done, spins); });
+    progress.finish();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    const corvane::RiskReport report = corvane::risk_report(run, job);
+    const corvane::Settings& settings = configured.settings();
+    const std::string out =
+        options.json ? corvane::risk_report_json(report, settings, options.settings) + "\n"
+                     : corvane::risk_report_text(report, settings, options.settings);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fflush(stdout);
+
+    std::uint64_t spins = 0;
+    for (const corvane::SessionResult& r : run.results) {
+        spins += r.spins;
+    }
+    std::fprintf(stderr,
+                 "corvane-backtest: %llu sessions, %llu spins in %.2f s on %u threads "
+                 "(%.0f spins/s)\n",
+                 static_cast<unsigned long long>(job.sessions),
+                 static_cast<unsigned long long>(spins), seconds, job.threads,
+                 static_cast<double>(spins) / std::max(seconds, 1e-9));
+    if (options.chart) {
+        const corvane::SessionChart chart =
+            corvane::session_chart(run, job, settings, options.settings);
+        if (const std::optional<std::string> error = corvane::write_chart(chart, *options.chart)) {
+            return file_error(*error);
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -163,6 +235,8 @@ int main(int argc, char** argv) {
             return script_mode(options.script, options.trace);
         case corvane::BacktestOptions::Mode::Backtest:
             return backtest_mode(options);
+        case corvane::BacktestOptions::Mode::Sessions:
+            return sessions_mode(options);
     }
     return 2;
 }

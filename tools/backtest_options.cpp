@@ -1,6 +1,13 @@
 #include "tools/backtest_options.h"
 
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
 #include <utility>
+
+#include "core/amount.h"
 
 namespace corvane {
 
@@ -9,6 +16,9 @@ namespace {
 const char* const kUsage =
     "usage: corvane-backtest [--settings FILE.kvs] [--json] [--trace] FILE.kvn...\n"
     "       corvane-backtest [--settings FILE.kvs] [--json] [--trace] --random N [--seed S]\n"
+    "       corvane-backtest [--settings FILE.kvs] --sessions N [--spins M] [--bankroll B]\n"
+    "                        [--table-max X] [--stop-loss L] [--target T] [--seed S]\n"
+    "                        [--threads K] [--json] [--chart FILE]\n"
     "       corvane-backtest --script FILE [--trace]\n"
     "\n"
     "Plays game-number files, or random numbers, through the same engine as the window and\n"
@@ -30,10 +40,39 @@ const char* const kUsage =
     "                   (with --trace: the state after every action)\n"
     "  --help           show this text\n"
     "\n"
+    "Sessions: how a player with real money fares with the settings. Each session is a fresh\n"
+    "game of random numbers whose suggested bets are made with money counted in stakes (the\n"
+    "starting bet is 1 by default). After every spin, in this order:\n"
+    "  1. the bets of the spin are settled; the net is what was paid minus what was staked;\n"
+    "  2. stop loss: with the net at most -L, the player leaves;\n"
+    "  3. target: with the net at least +T, the player leaves;\n"
+    "  4. played out: after the session's last spin, the player leaves;\n"
+    "  5. table limit: with a suggested stake above X, the player leaves;\n"
+    "  6. ruined: when the suggested bets cost more than the money left, the player leaves;\n"
+    "otherwise the bets are made. A player who leaves makes none of the bets just suggested.\n"
+    "  --sessions N     play N sessions and print the risk report: how the sessions ended,\n"
+    "                   the net per session and per staked unit with 95 % intervals,\n"
+    "                   percentiles, drawdowns, the largest stake and the longest losing run\n"
+    "  --spins M        at most M spins per session (default 1000)\n"
+    "  --bankroll B     the player's money at the start of a session (default: never ruined)\n"
+    "  --table-max X    the largest stake the table takes on one side or section\n"
+    "  --stop-loss L    leave once the net is at most -L\n"
+    "  --target T       leave once the net is at least +T\n"
+    "  --seed S         session i draws from SplitMix64 seeded with the i-th output (from 0)\n"
+    "                   of SplitMix64 seeded with S (default 1)\n"
+    "  --threads K      play on K threads (default: every core); the report is the same for\n"
+    "                   any K; the time taken goes to standard error\n"
+    "  --json           print the risk report as one JSON object on one line\n"
+    "  --chart FILE     draw FILE.svg or FILE.png: the net over the spins of a session across\n"
+    "                   all sessions (median, 25-75 % and 5-95 % bands) beside the expected\n"
+    "                   loss, and a histogram of the final net\n"
+    "  Amounts take a decimal point or comma: 1000, 0,5, 2.5.\n"
+    "\n"
     "Examples:\n"
     "  corvane-backtest evening.kvn\n"
     "  corvane-backtest --settings dozens.kvs monday.kvn tuesday.kvn\n"
     "  corvane-backtest --random 1000000 --seed 42 --json\n"
+    "  corvane-backtest --sessions 10000 --bankroll 1000 --table-max 500 --target 100\n"
     "  corvane-backtest --script actions.txt --trace\n"
     "\n"
     "Exit status: 0 done, 2 bad option or bad file.\n";
@@ -57,19 +96,40 @@ std::optional<std::uint64_t> parse_count(const std::string& text) {
     return value;
 }
 
-// The options that go with one another: a script runs alone, a seed only with random numbers,
-// random numbers not with files, and something must be named to play.
+// The options that go with one another: a script runs alone, a seed only with random numbers
+// or sessions, the session rules only with sessions, sessions neither with random numbers nor
+// files, random numbers not with files, and something must be named to play.
 std::variant<BacktestOptions, OptionsError> checked(BacktestOptions options) {
+    const bool session_rule = options.spins || options.bankroll || options.table_max ||
+                              options.stop_loss || options.target || options.threads ||
+                              options.chart;
     if (!options.script.empty()) {
         if (!options.files.empty() || options.random || options.settings || options.json ||
-            options.seed) {
+            options.seed || options.sessions || session_rule) {
             return OptionsError{"--script runs alone (only --trace goes with it)"};
         }
         options.mode = BacktestOptions::Mode::Script;
         return options;
     }
+    if (options.sessions) {
+        if (options.random || !options.files.empty()) {
+            return OptionsError{
+                "--sessions plays random numbers of its own: it cannot be "
+                "combined with --random or number files"};
+        }
+        if (options.trace) {
+            return OptionsError{"--trace does not go with --sessions"};
+        }
+        options.mode = BacktestOptions::Mode::Sessions;
+        return options;
+    }
+    if (session_rule) {
+        return OptionsError{
+            "--spins, --bankroll, --table-max, --stop-loss, --target, --threads "
+            "and --chart go with --sessions"};
+    }
     if (options.seed && !options.random) {
-        return OptionsError{"--seed goes with --random"};
+        return OptionsError{"--seed goes with --random or --sessions"};
     }
     if (options.random && !options.files.empty()) {
         return OptionsError{"--random and number files cannot be combined"};
@@ -79,6 +139,88 @@ std::variant<BacktestOptions, OptionsError> checked(BacktestOptions options) {
     }
     return options;
 }
+
+// A count of at least 1.
+std::optional<std::string> read_count(const std::string& name, const std::string& value,
+                                      std::optional<std::uint64_t>& out, const char* what) {
+    out = parse_count(value);
+    if (!out || *out == 0) {
+        return name + " needs a whole number of " + what + " from 1, not '" + value + "'";
+    }
+    return std::nullopt;
+}
+
+// An amount of money above 0, with a decimal point or comma.
+std::optional<std::string> read_amount(const std::string& name, const std::string& value,
+                                       std::optional<double>& out) {
+    out = parse_amount(value);
+    if (!out || !(*out > 0) || !std::isfinite(*out)) {
+        return name + " needs an amount above 0, such as 1000 or 2,5, not '" + value + "'";
+    }
+    return std::nullopt;
+}
+
+// A chart file: SVG or PNG, in a folder that exists.
+std::optional<std::string> read_chart(const std::string& value, std::optional<std::string>& out) {
+    const std::filesystem::path path(value);
+    std::string extension = path.extension().string();
+    for (char& ch : extension) {
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    }
+    if (extension != ".svg" && extension != ".png") {
+        return "--chart needs a file name ending in .svg or .png, not '" + value + "'";
+    }
+    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        return "--chart: the folder " + folder.string() + " does not exist";
+    }
+    out = value;
+    return std::nullopt;
+}
+
+// Reads the value of an option into the options; why it is refused, if it is.
+std::optional<std::string> read_value(const std::string& name, const std::string& value,
+                                      BacktestOptions& o) {
+    if (name == "--script") {
+        o.script = value;
+    } else if (name == "--settings") {
+        o.settings = value;
+    } else if (name == "--random") {
+        return read_count(name, value, o.random, "spins");
+    } else if (name == "--seed") {
+        o.seed = parse_count(value);
+        if (!o.seed) {
+            return "--seed needs a whole number from 0 to 18446744073709551615, not '" + value +
+                   "'";
+        }
+    } else if (name == "--sessions") {
+        return read_count(name, value, o.sessions, "sessions");
+    } else if (name == "--spins") {
+        return read_count(name, value, o.spins, "spins");
+    } else if (name == "--threads") {
+        std::optional<std::uint64_t> threads;
+        if (auto error = read_count(name, value, threads, "threads")) {
+            return error;
+        }
+        o.threads = static_cast<unsigned>(std::min<std::uint64_t>(*threads, 1024));
+    } else if (name == "--bankroll") {
+        return read_amount(name, value, o.bankroll);
+    } else if (name == "--table-max") {
+        return read_amount(name, value, o.table_max);
+    } else if (name == "--stop-loss") {
+        return read_amount(name, value, o.stop_loss);
+    } else if (name == "--target") {
+        return read_amount(name, value, o.target);
+    } else if (name == "--chart") {
+        return read_chart(value, o.chart);
+    }
+    return std::nullopt;
+}
+
+constexpr std::array<std::string_view, 12> kValueOptions = {
+    "--script",  "--settings", "--random",    "--seed",      "--sessions", "--spins",
+    "--threads", "--bankroll", "--table-max", "--stop-loss", "--target",   "--chart"};
 
 }  // namespace
 
@@ -112,30 +254,14 @@ std::variant<BacktestOptions, OptionsError> parse_options(int argc, const char* 
             options.json = true;
             continue;
         }
-        if (arg != "--script" && arg != "--settings" && arg != "--random" && arg != "--seed") {
+        if (std::find(kValueOptions.begin(), kValueOptions.end(), arg) == kValueOptions.end()) {
             return OptionsError{"unknown option '" + arg + "'"};
         }
         if (i + 1 >= argc) {
             return OptionsError{"option " + arg + " needs a value"};
         }
-        const std::string value = argv[++i];
-        if (arg == "--script") {
-            options.script = value;
-        } else if (arg == "--settings") {
-            options.settings = value;
-        } else if (arg == "--random") {
-            options.random = parse_count(value);
-            if (!options.random || *options.random == 0) {
-                return OptionsError{"--random needs a whole number of spins from 1, not '" + value +
-                                    "'"};
-            }
-        } else {
-            options.seed = parse_count(value);
-            if (!options.seed) {
-                return OptionsError{
-                    "--seed needs a whole number from 0 to 18446744073709551615, not '" + value +
-                    "'"};
-            }
+        if (std::optional<std::string> error = read_value(arg, argv[++i], options)) {
+            return OptionsError{*error};
         }
     }
     return checked(std::move(options));

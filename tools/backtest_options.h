@@ -17,6 +17,7 @@ struct BacktestOptions {
         Help,      // --help: show the usage text, nothing else
         Script,    // --script: run a scenario script
         Backtest,  // number files or --random: play them and print the summary
+        Sessions,  // --sessions: many sessions with a bankroll and stop rules, the risk report
     };
     Mode mode = Mode::Backtest;
     std::string script;                   // --script FILE, "-" for standard input
@@ -26,6 +27,16 @@ struct BacktestOptions {
     std::optional<std::uint64_t> random;  // --random N: how many random numbers, at least 1
     std::optional<std::uint64_t> seed;    // --seed S: their seed (only with --random)
     std::vector<std::string> files;       // the number files, one game each
+
+    // Sessions, each a fresh game of random numbers.
+    std::optional<std::uint64_t> sessions;  // --sessions N, at least 1
+    std::optional<std::uint64_t> spins;     // --spins M: spins per session at most, at least 1
+    std::optional<double> bankroll;         // --bankroll B, above 0
+    std::optional<double> table_max;        // --table-max X, above 0
+    std::optional<double> stop_loss;        // --stop-loss L, above 0
+    std::optional<double> target;           // --target T, above 0
+    std::optional<unsigned> threads;        // --threads K, at least 1 (default: every core)
+    std::optional<std::string> chart;       // --chart FILE.svg or FILE.png
 };
 
 // A command line the tool refuses (exit status 2).

@@ -4,10 +4,14 @@
 
 namespace corvane {
 
-Progress::Progress(std::uint64_t total)
-    : total_(total), shown_(isatty(2) == 1), start_(Clock::now()), next_(start_ + kDelay) {}
+Progress::Progress(std::uint64_t total, const char* unit)
+    : total_(total),
+      unit_(unit),
+      shown_(isatty(2) == 1),
+      start_(Clock::now()),
+      next_(start_ + kDelay) {}
 
-void Progress::redraw(std::uint64_t done) {
+void Progress::redraw(std::uint64_t done, std::uint64_t spins) {
     const Clock::time_point now = Clock::now();
     if (now < next_) {
         return;
@@ -16,9 +20,9 @@ void Progress::redraw(std::uint64_t done) {
     const double seconds = std::chrono::duration<double>(now - start_).count();
     const auto pct = static_cast<unsigned>(100.0 * static_cast<double>(done) /
                                            static_cast<double>(total_ == 0 ? 1 : total_));
-    std::fprintf(stderr, "\rcorvane-backtest: %llu of %llu spins (%u%%), %.0f spins/s ",
+    std::fprintf(stderr, "\rcorvane-backtest: %llu of %llu %s (%u%%), %.0f spins/s ",
                  static_cast<unsigned long long>(done), static_cast<unsigned long long>(total_),
-                 pct, static_cast<double>(done) / seconds);
+                 unit_, pct, static_cast<double>(spins) / seconds);
     std::fflush(stderr);
     drawn_ = true;
 }

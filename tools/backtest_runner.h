@@ -17,14 +17,22 @@ namespace corvane {
 // second, redrawn in place a few times a second and wiped at the end.
 class Progress {
   public:
-    explicit Progress(std::uint64_t total);
+    // `total` things to do, named `unit` on the line ("spins", "sessions").
+    explicit Progress(std::uint64_t total, const char* unit = "spins");
 
     // Cheap enough for every spin: the clock is read every 4096 spins.
     void spins_done(std::uint64_t done) {
         if (!shown_ || (done & 4095U) != 0) {
             return;
         }
-        redraw(done);
+        redraw(done, done);
+    }
+
+    // `done` of the things counted, which took `spins` spins so far.
+    void update(std::uint64_t done, std::uint64_t spins) {
+        if (shown_) {
+            redraw(done, spins);
+        }
     }
 
     void finish();
@@ -35,9 +43,10 @@ class Progress {
     static constexpr std::chrono::milliseconds kInterval{250};
 
     // Draws the line again if its time has come.
-    void redraw(std::uint64_t done);
+    void redraw(std::uint64_t done, std::uint64_t spins);
 
     std::uint64_t total_;
+    const char* unit_;
     bool shown_;
     bool drawn_ = false;
     Clock::time_point start_;
@@ -62,6 +71,9 @@ class Runner {
     template <typename Next>
     RunSummary run(const Engine& configured, std::string name, std::uint64_t count, Next next) {
         Engine engine = configured;
+        if (!trace_) {
+            engine.never_undo();  // the trace shows whether the undo is offered
+        }
         SummaryRecorder recorder(std::move(name));
         for (std::uint64_t i = 0; i < count; ++i) {
             const int n = next();

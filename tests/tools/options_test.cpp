@@ -44,7 +44,7 @@ TEST(BacktestOptions, ModesThatExcludeOneAnother) {
     EXPECT_EQ(refusal({"--script", "s.txt", "--json"}),
               "--script runs alone (only --trace goes with it)");
     EXPECT_EQ(refusal({"--script", "s.txt", "--trace"}), "(accepted)");
-    EXPECT_EQ(refusal({"--seed", "3", "game.kvn"}), "--seed goes with --random");
+    EXPECT_EQ(refusal({"--seed", "3", "game.kvn"}), "--seed goes with --random or --sessions");
     EXPECT_EQ(refusal({"--random", "3", "game.kvn"}),
               "--random and number files cannot be combined");
     EXPECT_EQ(refusal({"--json", "--trace"}), "");  // nothing to play: the usage text answers
@@ -62,6 +62,64 @@ TEST(BacktestOptions, HelpStopsTheReadingAndDoubleDashEndsTheOptions) {
     EXPECT_EQ(options.mode, BacktestOptions::Mode::Backtest);
     EXPECT_FALSE(options.json);
     EXPECT_EQ(options.files, (std::vector<std::string>{"-", "--json", "-h"}));
+}
+
+TEST(BacktestOptions, SessionsTakeTheirRulesAndRefuseBadOnes) {
+    const Parsed full = parse({"--sessions", "10000", "--spins", "500", "--bankroll", "1000",
+                               "--table-max", "2,5", "--stop-loss", "300", "--target", "100.5",
+                               "--seed", "0", "--threads", "3", "--json"});
+    ASSERT_TRUE(std::holds_alternative<BacktestOptions>(full));
+    const BacktestOptions& o = std::get<BacktestOptions>(full);
+    EXPECT_EQ(o.mode, BacktestOptions::Mode::Sessions);
+    EXPECT_EQ(o.sessions, 10000U);
+    EXPECT_EQ(o.spins, 500U);
+    EXPECT_EQ(o.bankroll, 1000.0);
+    EXPECT_EQ(o.table_max, 2.5);
+    EXPECT_EQ(o.stop_loss, 300.0);
+    EXPECT_EQ(o.target, 100.5);
+    EXPECT_EQ(o.seed, 0U);
+    EXPECT_EQ(o.threads, 3U);
+
+    const std::vector<std::pair<std::vector<const char*>, std::string>> refused = {
+        {{"--sessions", "0"}, "--sessions needs a whole number of sessions from 1, not '0'"},
+        {{"--sessions", "-5"}, "--sessions needs a whole number of sessions from 1, not '-5'"},
+        {{"--sessions", "many"}, "--sessions needs a whole number of sessions from 1, not 'many'"},
+        {{"--sessions"}, "option --sessions needs a value"},
+        {{"--sessions", "5", "--spins", "0"},
+         "--spins needs a whole number of spins from 1, not '0'"},
+        {{"--sessions", "5", "--spins", "1e3"},
+         "--spins needs a whole number of spins from 1, not '1e3'"},
+        {{"--sessions", "5", "--spins"}, "option --spins needs a value"},
+        {{"--sessions", "5", "--threads", "0"},
+         "--threads needs a whole number of threads from 1, not '0'"},
+        {{"--sessions", "5", "--bankroll", "0"},
+         "--bankroll needs an amount above 0, such as 1000 or 2,5, not '0'"},
+        {{"--sessions", "5", "--table-max", "-1"},
+         "--table-max needs an amount above 0, such as 1000 or 2,5, not '-1'"},
+        {{"--sessions", "5", "--target", "lots"},
+         "--target needs an amount above 0, such as 1000 or 2,5, not 'lots'"},
+        {{"--sessions", "5", "--stop-loss"}, "option --stop-loss needs a value"},
+        {{"--sessions", "5", "--chart", "risk.pdf"},
+         "--chart needs a file name ending in .svg or .png, not 'risk.pdf'"},
+        {{"--sessions", "5", "--chart", "/no/such/folder/risk.svg"},
+         "--chart: the folder /no/such/folder does not exist"},
+        {{"--sessions", "5", "--random", "10"},
+         "--sessions plays random numbers of its own: it cannot be combined with --random or "
+         "number files"},
+        {{"--sessions", "5", "game.kvn"},
+         "--sessions plays random numbers of its own: it cannot be combined with --random or "
+         "number files"},
+        {{"--sessions", "5", "--trace"}, "--trace does not go with --sessions"},
+        {{"--random", "5", "--bankroll", "100"},
+         "--spins, --bankroll, --table-max, --stop-loss, --target, --threads and --chart go with "
+         "--sessions"},
+        {{"--script", "s.txt", "--sessions", "5"},
+         "--script runs alone (only --trace goes with it)"},
+    };
+    for (const auto& [args, message] : refused) {
+        EXPECT_EQ(refusal(args), message) << args[0] << " " << args.back();
+    }
+    EXPECT_EQ(refusal({"--sessions", "5", "--chart", "RISK.PNG"}), "(accepted)");
 }
 
 }  // namespace
