@@ -282,6 +282,9 @@ void MainWindow::build_bet_fields() {
     hide_bets2_ = new SkinCover(this, QStringLiteral("HideBets2"), layout::kBetCoverColumns);
 }
 
+// The strip shows the newest entries of the engine's history.
+static_assert(layout::kHistoryShown <= kHistorySize);
+
 void MainWindow::build_history() {
     surface_.add_picture(QStringLiteral("HistoryBox"), layout::kHistoryBox, skin::Art::HistoryBox);
     for (int k = 0; k < layout::kHistoryShown; ++k) {

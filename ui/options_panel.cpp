@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
