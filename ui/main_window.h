@@ -9,11 +9,12 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <vector>
 
 #include "core/engine.h"
 #include "ui/bar.h"
+#include "ui/layout.h"
 #include "ui/picture.h"
+#include "ui/surface.h"
 
 namespace corvane {
 
@@ -24,22 +25,18 @@ class MainWindow : public QWidget {
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    static constexpr int kWidth = 549;
-    static constexpr int kClosedHeight = 330;
-    static constexpr int kOpenHeight = 660;
-
     Engine& engine() { return engine_; }
 
     // Draws the whole state of the engine: one place decides what every element shows.
     void refresh();
 
     // Disable_Hovers: hides every hover picture of the window.
-    void disable_hovers();
+    void disable_hovers() { surface_.disable_hovers(); }
     // Shows one hover picture, after hiding the others.
-    void show_hover(Picture* hover);
+    void show_hover(Picture* hover) { surface_.show_hover(hover); }
 
     void set_options_open(bool open);
-    bool options_open() const { return height() == kOpenHeight; }
+    bool options_open() const { return height() == layout::kOpenHeight; }
 
     // Where the window asks the player, tells them things and opens the manual; tests
     // replace these.
@@ -53,32 +50,13 @@ class MainWindow : public QWidget {
     // Presses on the bare skin that asked the system to move the window.
     int move_requests() const { return move_requests_; }
 
-    // Runs an action that replaces the game or the options: a spin still in progress is
-    // completed first, then the action, then the window shows the result.
-    void run_file_action(const std::function<Message()>& action);
-    void report(const Message& message);
-
     // The lower half of the window, with every option.
     OptionsPanel* options_panel() const { return options_panel_; }
-
-    // Element factories, shared with the options panel. A button is a normal picture with its
-    // hover picture above it; only the hover picture takes the click.
-    Picture* add_picture(const QString& name, QRect geometry, skin::Art art, int number = 0,
-                         const QString& text = {});
-    Picture* add_button(const QString& name, const QString& hover_name, QRect geometry,
-                        skin::Art art, skin::Art hover_art, std::function<void()> action,
-                        const QString& text = {});
-    QLabel* add_label(const QString& name, QRect geometry, const QString& text, int pixel_size,
-                      bool bold, QColor colour, Qt::Alignment align = Qt::AlignLeft);
-    // Makes a picture one of the hover pictures that Disable_Hovers hides.
-    void register_hover(Picture* hover) { hovers_.push_back(hover); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    friend class SkinPicture;
-
     struct SideWidgets {
         Picture* field = nullptr;
         QLabel* stake = nullptr;
@@ -86,6 +64,9 @@ class MainWindow : public QWidget {
         Picture* indicator = nullptr;
     };
 
+    Surface::Window surface_window();
+    void set_tooltip_look();
+    void use_system_dialogs();
     void build_chrome();
     void build_board();
     void build_bet_fields();
@@ -93,26 +74,31 @@ class MainWindow : public QWidget {
     void build_statistics();
     void build_loading_panel();
 
+    void draw_board(const GameState& g);
+    void draw_bets(const GameState& g);
+    void draw_history(const GameState& g);
+    void draw_statistics(const GameState& g);
+
     void click_cell(int n);
-    void start_progress();
-    void choose_typed_number();
+    void type_digit(int digit);
+    void show_typed_number();
     void open_manual();
     void load_numbers();
     void save_numbers();
     void skin_pressed();
 
     Engine engine_;
+    Surface surface_;
     QTimer progress_timer_;
     int move_requests_ = 0;
     QString typed_;
 
-    std::vector<Picture*> hovers_;
     std::array<Picture*, kNumberCount> cell_hovers_{};
     std::array<Picture*, kNumberCount> cell_pressed_{};
     std::array<SideWidgets, kSideCount> sides_{};
     QWidget* hide_bets1_ = nullptr;
     QWidget* hide_bets2_ = nullptr;
-    std::array<QLabel*, 10> history_{};
+    std::array<QLabel*, layout::kHistoryShown> history_{};
     Bar* progress_ = nullptr;
     Picture* cancel_inactive_ = nullptr;
     Picture* options_pressed_ = nullptr;

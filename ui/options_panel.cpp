@@ -1,52 +1,26 @@
 #include "ui/options_panel.h"
 
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QTimer>
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
-#include "settings/value_lists.h"
-#include "ui/main_window.h"
+#include "ui/options_rows.h"
+#include "ui/repeat_scheduler.h"
+#include "ui/surface.h"
 
 namespace corvane {
 
 namespace {
 
+using namespace options;
 using skin::Art;
-
-constexpr int kTextPixels = 11;  // Arial 8 pt at the 96 dots per inch the layout was drawn for
-
-// The timers of the two auto-repeating steppers: the starting bet and Set Units.
-enum RepeatTimerId : int {
-    kBetIncrease,        // 500 ms after the press of the right starting-bet arrow
-    kBetDecrease,        // 500 ms after the press of the left one
-    kBetIncreaseActive,  // every 30 ms: a step up
-    kBetDecreaseActive,  // every 30 ms: a step down
-    kBetSpeedUp,         // every 1000 ms: the step grows by 2
-    kUnitsIncrease,
-    kUnitsDecrease,
-    kUnitsIncreaseActive,
-    kUnitsDecreaseActive,
-    kUnitsSpeedUp,
-    kTimerCount
-};
-
-constexpr std::array<int, kTimerCount> kInterval = {500, 500, 30, 30, 1000, 500, 500, 30, 30, 1000};
-
-struct RepeatTimer {
-    bool running = false;
-    qint64 due = 0;           // time of the next tick
-    std::uint64_t armed = 0;  // when it was last (re)armed, as a running count
-};
 
 // A check option: the ticked picture, the unticked picture above it, and the caption.
 struct Check {
@@ -70,8 +44,14 @@ struct Arrow {
     Picture* active = nullptr;
     Picture* disabled = nullptr;
     bool right = false;
-    std::function<void()> press;    // beyond the pressed picture
-    std::function<void()> release;  // beyond the hover picture, after the click if any
+    int repeat = kNoRepeat;            // its row in kRepeats, for a stepper held to repeat
+    std::optional<SettingOp> release;  // written when a press of the arrow ends
+};
+
+// A value on show and where its text comes from.
+struct Value {
+    QLabel* label;
+    ValueText text;
 };
 
 void set_text(QLabel* label, const QString& text) {
@@ -92,15 +72,11 @@ QColor on_off_colour(bool on) {
     return on ? skin::colour::kSilver : skin::colour::kGrey;
 }
 
-QString entry(ValueList list, int index) {
-    return QString::fromStdString(list_text(list, index));
-}
-
 }  // namespace
 
 struct OptionsPanel::Impl {
     OptionsPanel* panel;
-    MainWindow* window;
+    Surface& surface;
 
     std::array<Check, kCategoryCount> categories;
     Check show_chains;
@@ -111,51 +87,33 @@ struct OptionsPanel::Impl {
     Radio set_units;
     Radio uptrend;
     Radio downtrend;
-    QLabel* starting_bet = nullptr;
-    QLabel* cl12 = nullptr;
-    QLabel* cl23 = nullptr;
-    QLabel* bs12 = nullptr;
-    QLabel* bs23 = nullptr;
-    QLabel* roz12 = nullptr;
-    QLabel* roz23 = nullptr;
+    std::vector<Value> values;
+    std::array<QLabel*, 2> steps_captions{};
+    std::array<QLabel*, 2> steps_values{};
     QLabel* set_units_value = nullptr;
-    QLabel* steps12_caption = nullptr;
-    QLabel* steps23_caption = nullptr;
     std::vector<std::unique_ptr<Arrow>> arrows;
     std::vector<Arrow*> roz_arrows;
     std::vector<Arrow*> set_units_arrows;
 
-    // Auto-repeat of the held arrows.
-    int starting_bet_step = 1;
-    int bar_set_units_step = 1;
-    std::array<RepeatTimer, kTimerCount> timers{};
-    std::uint64_t arm_count = 0;
-    std::optional<qint64> tick_time;  // the time of the tick being delivered
-    QElapsedTimer elapsed;
-    std::function<qint64()> clock;
-    QTimer driver;          // wakes the event loop when the next tick falls due
-    Arrow* held = nullptr;  // the arrow pressed and not yet released
+    // Press-and-hold: the step of each held stepper, and the arrow pressed and not yet released.
+    std::array<int, kRepeats.size()> repeat_step{1, 1};
+    RepeatScheduler scheduler;
+    Arrow* held = nullptr;
 
-    Impl(OptionsPanel* p, MainWindow* w) : panel(p), window(w) {
-        elapsed.start();
-        clock = [this] { return elapsed.elapsed(); };
-        driver.setObjectName(QStringLiteral("Timer_AutoRepeat"));
-        driver.setSingleShot(true);
-        driver.setTimerType(Qt::PreciseTimer);
-    }
+    Impl(OptionsPanel* p, Surface& s)
+        : panel(p), surface(s), scheduler(repeat_intervals(), [this](int id) { tick(id); }) {}
 
-    Engine& engine() { return window->engine(); }
+    const Engine& engine() const { return surface.engine(); }
 
-    // One setting operation from a click, and the window drawn anew.
+    // One setting operation, and the window drawn anew.
     void apply(SettingOp op, CategoryId c = {}, int step = 0) {
-        engine().apply(op, c, step);
-        window->refresh();
+        surface.change([=](Engine& e) { e.apply(op, c, step); });
     }
 
-    // ---- Building -------------------------------------------------------------------------
+    // ---- Elements -------------------------------------------------------------------------
 
     QLabel* caption(const QString& name, QPoint at, const QString& text) {
-        QLabel* label = window->add_label(name, QRect(at, QSize(1, 1)), text, kTextPixels, false,
+        QLabel* label = surface.add_label(name, QRect(at, QSize(1, 1)), text, kTextPixels, false,
                                           skin::colour::kSilver);
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, skin::colour::kCaptionBack);
@@ -165,34 +123,23 @@ struct OptionsPanel::Impl {
         return label;
     }
 
-    QLabel* value(const QString& name, QRect geometry, QColor colour) {
-        QLabel* label =
-            window->add_label(name, geometry, {}, kTextPixels, true, colour, Qt::AlignCenter);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return label;
-    }
-
-    // A value label over which the pointer hides every hover picture.
-    QLabel* value_hiding_hovers(const QString& name, QRect geometry, QColor colour) {
-        QLabel* label = value(name, geometry, colour);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-        label->setMouseTracking(true);
-        label->installEventFilter(panel);
-        return label;
+    QLabel* caption(const CaptionRow& row) {
+        return caption(QLatin1String(row.name), row.at, QLatin1String(row.text));
     }
 
     Picture* picture(const QString& name, QRect geometry, Art art) {
-        Picture* p = window->add_picture(name, geometry, art);
+        Picture* p = surface.add_picture(name, geometry, art);
         p->setCursor(Qt::PointingHandCursor);
         return p;
     }
 
-    void section(const QString& name, QRect bar, QPoint title_at, const QString& title) {
-        Picture* p = window->add_picture(QStringLiteral("Bar_") + name, bar, Art::SectionBar);
-        p->on_move = [this] { window->disable_hovers(); };
+    void section(const SectionRow& row) {
+        const QString name = QLatin1String(row.name);
+        Picture* p = surface.add_picture(QStringLiteral("Bar_") + name, row.bar, Art::SectionBar);
+        p->on_move = [this] { surface.disable_hovers(); };
         QLabel* label =
-            window->add_label(QStringLiteral("Text_") + name, QRect(title_at, QSize(1, 1)), title,
-                              kTextPixels, false, skin::colour::kGrey);
+            surface.add_label(QStringLiteral("Text_") + name, QRect(row.title_at, QSize(1, 1)),
+                              QLatin1String(row.title), kTextPixels, false, skin::colour::kGrey);
         QFont f(skin::narrow_family());
         f.setPixelSize(kTextPixels);
         label->setFont(f);
@@ -200,289 +147,223 @@ struct OptionsPanel::Impl {
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 
-    void frame(const QString& name, QRect geometry, bool hides_hovers) {
-        Picture* p = window->add_picture(QStringLiteral("Frame_") + name, geometry, Art::Frame);
-        if (hides_hovers) {
-            p->on_move = [this] { window->disable_hovers(); };
+    void frame(const FrameRow& row) {
+        Picture* p = surface.add_picture(QStringLiteral("Frame_") + QLatin1String(row.name),
+                                         row.rect, Art::Frame);
+        if (row.hides_hovers) {
+            p->on_move = [this] { surface.disable_hovers(); };
         } else {
             p->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
     }
 
-    Check check(const QString& stem, QPoint at, QPoint caption_at, const QString& text,
-                SettingOp on, SettingOp off, CategoryId c = {}) {
+    Check check(const CheckRow& row, CategoryId c = {}) {
         Check k;
-        const QRect r(at, QSize(17, 17));
-        const QString base = QStringLiteral("ChBx_") + stem;
+        const QRect r(row.at, QSize(17, 17));
+        const QString base = QStringLiteral("ChBx_") + QLatin1String(row.stem);
         k.checked = picture(base + QStringLiteral("_Checked"), r, Art::CheckOn);
         k.unchecked = picture(base + QStringLiteral("_UnChecked"), r, Art::CheckOff);
-        k.checked->on_click = [this, off, c] { apply(off, c); };
-        k.unchecked->on_click = [this, on, c] { apply(on, c); };
-        k.caption = caption(base + QStringLiteral("_Text"), caption_at, text);
+        k.checked->on_click = [this, off = row.off, c] { apply(off, c); };
+        k.unchecked->on_click = [this, on = row.on, c] { apply(on, c); };
+        k.caption = caption(base + QStringLiteral("_Text"), row.at + kCheckCaption,
+                            QLatin1String(row.text));
         return k;
     }
 
-    Radio radio(const QString& stem, QPoint at, QPoint caption_at, const QString& text,
-                SettingOp select) {
+    Radio radio(const RadioRow& row) {
         Radio k;
-        const QRect r(at, QSize(17, 17));
-        const QString base = QStringLiteral("RaBtn_") + stem;
+        const QRect r(row.at, QSize(17, 17));
+        const QString base = QStringLiteral("RaBtn_") + QLatin1String(row.stem);
         k.unchecked = picture(base + QStringLiteral("_UnChecked"), r, Art::RadioOff);
         k.checked = picture(base + QStringLiteral("_Checked"), r, Art::RadioOn);
         k.disabled = picture(base + QStringLiteral("_Disabled"), r, Art::RadioDisabled);
-        k.unchecked->on_click = [this, select] { apply(select); };
+        k.unchecked->on_click = [this, select = row.select] { apply(select); };
         // The ticked picture takes clicks without effect, the dim one makes the option inert.
-        k.caption = caption(base + QStringLiteral("_Text"), caption_at, text);
+        k.caption =
+            caption(base + QStringLiteral("_Text"), row.caption_at, QLatin1String(row.text));
         return k;
+    }
+
+    // The boxes of a group of values, then the values above them; a dark box belongs to an
+    // advanced setting, whose value shows black while the option is off.
+    std::vector<QLabel*> boxed_values(std::span<const ValueRow> rows, bool dark) {
+        for (const ValueRow& row : rows) {
+            surface.add_picture(QLatin1String(row.box), row.box_rect,
+                                dark ? Art::ValueBoxDark : Art::ValueBox);
+        }
+        std::vector<QLabel*> labels;
+        for (const ValueRow& row : rows) {
+            QLabel* label =
+                surface.add_label(QLatin1String(row.name), row.rect, {}, kTextPixels, true,
+                                  dark ? QColor(Qt::black) : skin::colour::kOlive, Qt::AlignCenter);
+            // The pointer passes through a value, or hides every hover picture over it.
+            if (row.hides_hovers) {
+                label->setMouseTracking(true);
+                label->installEventFilter(panel);
+            } else {
+                label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            }
+            values.push_back({label, row.text});
+            labels.push_back(label);
+        }
+        return labels;
     }
 
     // `base` names the hover and dim pictures (base_Active, base_Disabled); `name` the normal
     // picture, which is base itself except for the left 1/2 chain-length arrow.
-    Arrow* arrow(const QString& name, const QString& base, QPoint at, bool right,
-                 bool can_be_disabled, bool keeps_other_hovers, std::function<void()> click) {
+    Arrow* arrow(const StepperRow& row, const QString& name, const QString& base, bool right,
+                 bool can_be_disabled) {
         auto owned = std::make_unique<Arrow>();
         Arrow* a = owned.get();
         arrows.push_back(std::move(owned));
-        const QRect r(at, QSize(20, 20));
+        const QRect r(right ? row.right : row.left, QSize(20, 20));
         a->right = right;
+        a->repeat = row.repeat;
+        a->release = row.release;
         a->normal = picture(name, r, right ? Art::ArrowRight : Art::ArrowLeft);
         a->active = picture(base + QStringLiteral("_Active"), r,
                             right ? Art::ArrowRightActive : Art::ArrowLeftActive);
         a->active->hide();
-        window->register_hover(a->active);
+        surface.add_hover(a->active);
         a->active->installEventFilter(panel);
         if (can_be_disabled) {
             a->disabled = picture(base + QStringLiteral("_Disabled"), r,
                                   right ? Art::ArrowRightDisabled : Art::ArrowLeftDisabled);
         }
         Picture* active = a->active;
-        if (keeps_other_hovers) {
+        if (row.keeps_other_hovers) {
             a->normal->on_move = [active] { active->show(); };
         } else {
-            a->normal->on_move = [this, active] { window->show_hover(active); };
+            a->normal->on_move = [this, active] { surface.show_hover(active); };
         }
         a->active->on_press = [this, a] { press(a); };
-        a->active->on_click = std::move(click);
+        a->active->on_click = [this, op = row.step, right] { apply(op, {}, right ? +1 : -1); };
         a->active->on_release = [this, a] { release(a); };
         return a;
     }
 
-    // The four arrows of a plain stepper: a click steps by one.
-    std::array<Arrow*, 2> stepper(const QString& stem, QPoint left, QPoint right, SettingOp op,
-                                  bool can_be_disabled = false, bool keeps_other_hovers = false,
-                                  const QString& left_name = {}) {
-        const QString base = QStringLiteral("Button_Arrow_") + stem;
+    // The two arrows of a value: a click steps it by one.
+    std::array<Arrow*, 2> stepper(const StepperRow& row, bool can_be_disabled = false) {
+        const QString base = QStringLiteral("Button_Arrow_") + QLatin1String(row.stem);
         const QString l = base + QStringLiteral("_Left");
         const QString r = base + QStringLiteral("_Right");
-        return {arrow(left_name.isEmpty() ? l : left_name, l, left, false, can_be_disabled,
-                      keeps_other_hovers, [this, op] { apply(op, {}, -1); }),
-                arrow(r, r, right, true, can_be_disabled, keeps_other_hovers,
-                      [this, op] { apply(op, {}, +1); })};
+        const QString left_name = row.left_name != nullptr ? QLatin1String(row.left_name) : l;
+        return {arrow(row, left_name, l, false, can_be_disabled),
+                arrow(row, r, r, true, can_be_disabled)};
     }
 
+    // ---- Building, top to bottom: what is made later lies above ----------------------------
+
     void build() {
-        const QColor olive = skin::colour::kOlive;
-        section(QStringLiteral("Options"), {-12, 304, 249, 26}, {7, 309},
-                QStringLiteral("OPTIONS:"));
-        section(QStringLiteral("Statistics"), {312, 304, 249, 26}, {487, 309},
-                QStringLiteral("STATISTICS:"));
-        window->add_button(QStringLiteral("Button_Settings_L"),
-                           QStringLiteral("Button_Settings_Hover_L"), {190, 306, 21, 21},
+        build_switches();
+        build_values();
+        build_reset_on_zero();
+        build_bet_automatic_reset();
+        build_manual_resets();
+        build_trend_betting();
+    }
+
+    // The section bars with the settings files, the categories and "Show chains ID".
+    void build_switches() {
+        section(kOptionsSection);
+        section(kStatisticsSection);
+        surface.add_button(QStringLiteral("Button_Settings_L"),
+                           QStringLiteral("Button_Settings_Hover_L"), kLoadSettingsButton,
                            Art::FileLoad, Art::FileLoadHover, [this] { load_settings(); });
-        window->add_button(QStringLiteral("Button_Settings_S"),
-                           QStringLiteral("Button_Settings_Hover_S"), {213, 306, 21, 21},
+        surface.add_button(QStringLiteral("Button_Settings_S"),
+                           QStringLiteral("Button_Settings_Hover_S"), kSaveSettingsButton,
                            Art::FileSave, Art::FileSaveHover, [this] { save_settings(); });
-
-        // The categories and "Show chains ID".
-        struct CategoryLayout {
-            CategoryId c;
-            const char* stem;
-            QPoint at;
-            const char* text;
-        };
-        const CategoryLayout layout[kCategoryCount] = {
-            {CategoryId::RB, "RedBlack", {7, 337}, "Red / Black"},
-            {CategoryId::EO, "EvenOdd", {95, 337}, "Even / Odd"},
-            {CategoryId::LM, "LessMore", {183, 337}, "1-18 / 19-36"},
-            {CategoryId::D, "Dozens", {7, 361}, "Dozens"},
-            {CategoryId::C, "Columns", {87, 361}, "Columns"},
-        };
-        for (const CategoryLayout& l : layout) {
-            categories[index_of(l.c)] =
-                check(QLatin1String(l.stem), l.at, l.at + QPoint(21, 2), QLatin1String(l.text),
-                      SettingOp::Category_On, SettingOp::Category_Off, l.c);
+        for (CategoryId c : kAllCategories) {
+            categories[index_of(c)] = check(kCategoryChecks[index_of(c)], c);
         }
-        show_chains = check(QStringLiteral("HitsMisses"), {167, 361}, {188, 363},
-                            QStringLiteral("Show chains ID"), SettingOp::ShowChainsId_On,
-                            SettingOp::ShowChainsId_Off);
+        show_chains = check(kShowChainsCheck);
+    }
 
-        // Starting bet, chain lengths, betting systems.
-        caption(QStringLiteral("Text_Bet"), {28, 395}, QStringLiteral("BET:"));
-        caption(QStringLiteral("Text_CL12"), {115, 395}, QStringLiteral("1/2 CL"));
-        caption(QStringLiteral("Text_CL23"), {202, 395}, QStringLiteral("2/3 CL"));
-        caption(QStringLiteral("Text_BettingSystem12"), {26, 443},
-                QStringLiteral("1/2 Betting system:"));
-        caption(QStringLiteral("Text_BettingSystem23"), {159, 443},
-                QStringLiteral("2/3 Betting system:"));
-        window->add_picture(QStringLiteral("Box_StartingBet"), {27, 409, 45, 20}, Art::ValueBox);
-        window->add_picture(QStringLiteral("Box_CL12"), {115, 409, 41, 20}, Art::ValueBox);
-        window->add_picture(QStringLiteral("Box_CL23"), {201, 409, 48, 20}, Art::ValueBox);
-        window->add_picture(QStringLiteral("Box_BettingSystem12"), {23, 456, 94, 20},
-                            Art::ValueBox);
-        window->add_picture(QStringLiteral("Box_BettingSystem23"), {157, 456, 93, 20},
-                            Art::ValueBox);
-        starting_bet = value_hiding_hovers(QStringLiteral("StartingBet"), {30, 412, 40, 14}, olive);
-        cl12 =
-            value_hiding_hovers(QStringLiteral("Chains_Length12_Text"), {117, 412, 37, 14}, olive);
-        cl23 =
-            value_hiding_hovers(QStringLiteral("Chains_Length23_Text"), {205, 412, 40, 14}, olive);
-        bs12 = value(QStringLiteral("BettingSystem12_Text"), {31, 459, 82, 14}, olive);
-        bs23 = value(QStringLiteral("BettingSystem23_Text"), {156, 459, 93, 14}, olive);
+    // Starting bet, chain lengths and betting systems.
+    void build_values() {
+        for (const CaptionRow& row : kValueCaptions) {
+            caption(row);
+        }
+        boxed_values(kUpperValues, false);
+        for (const StepperRow& row : kUpperSteppers) {
+            stepper(row);
+        }
+    }
 
-        const std::array<Arrow*, 2> bet = stepper(QStringLiteral("StartingBet"), {6, 409},
-                                                  {71, 409}, SettingOp::StartingBet_Step);
-        bet[0]->press = [this] {
-            start(kBetDecrease);
-            start(kBetSpeedUp);
-        };
-        bet[1]->press = [this] {
-            start(kBetIncrease);
-            start(kBetSpeedUp);
-        };
-        for (Arrow* a : bet) {
-            const RepeatTimerId side = a->right ? kBetIncrease : kBetDecrease;
-            const RepeatTimerId active = a->right ? kBetIncreaseActive : kBetDecreaseActive;
-            a->release = [this, side, active] {
-                stop(side);
-                stop(active);
-                stop(kBetSpeedUp);
-                starting_bet_step = 1;
-                engine().apply(SettingOp::StartingBet_Release);
-            };
+    void build_reset_on_zero() {
+        section(kAdvancedSection);
+        frame(kResetOnZeroFrame);
+        reset_on_zero = check(kResetOnZeroCheck);
+        for (std::size_t i = 0; i < kStepsCaptions.size(); ++i) {
+            steps_captions[i] = caption(kStepsCaptions[i]);
         }
-        // The step operations of the chain lengths write their lines themselves, so their
-        // releases have nothing to add.
-        stepper(QStringLiteral("CL12"), {94, 409}, {156, 409}, SettingOp::CL12_Step, false, true,
-                QStringLiteral("Button_Arrow_CL12_left"));
-        stepper(QStringLiteral("CL23"), {179, 409}, {250, 409}, SettingOp::CL23_Step, false, true);
-        stepper(QStringLiteral("BS12"), {6, 456}, {117, 456}, SettingOp::BS12_Step);
-        for (Arrow* a :
-             stepper(QStringLiteral("BS23"), {137, 456}, {250, 456}, SettingOp::BS23_Step)) {
-            a->release = [this] { engine().apply(SettingOp::BS23_Release); };
+        const std::vector<QLabel*> labels = boxed_values(kStepsValues, true);
+        std::copy(labels.begin(), labels.end(), steps_values.begin());
+        for (const StepperRow& row : kStepsSteppers) {
+            for (Arrow* a : stepper(row, true)) {
+                roz_arrows.push_back(a);
+            }
         }
+    }
 
-        // Advanced settings: reset on zero.
-        section(QStringLiteral("AdvancedSettings"), {0, 496, 553, 25}, {7, 501},
-                QStringLiteral("ADVANCED SETTINGS:"));
-        frame(QStringLiteral("ResetOnZero"), {8, 536, 262, 49}, true);
-        reset_on_zero = check(QStringLiteral("ResetOnZero"), {15, 529}, {36, 531},
-                              QStringLiteral("Reset On ZERO:"), SettingOp::ResetOnZero_On,
-                              SettingOp::ResetOnZero_Off);
-        steps12_caption =
-            caption(QStringLiteral("Text_12_Steps"), {15, 556}, QStringLiteral("1/2 Steps:"));
-        steps23_caption =
-            caption(QStringLiteral("Text_23_Steps"), {143, 556}, QStringLiteral("2/3 Steps:"));
-        window->add_picture(QStringLiteral("Box_ROZ_Steps12"), {88, 555, 25, 18},
-                            Art::ValueBoxDark);
-        window->add_picture(QStringLiteral("Box_ROZ_Steps23"), {216, 555, 25, 18},
-                            Art::ValueBoxDark);
-        roz12 = value(QStringLiteral("ROZ_Steps12_Text"), {90, 557, 21, 14}, Qt::black);
-        roz23 = value(QStringLiteral("ROZ_Steps23_Text"), {218, 557, 21, 14}, Qt::black);
-        for (Arrow* a : stepper(QStringLiteral("ROZ_Steps12"), {67, 554}, {113, 554},
-                                SettingOp::ROZ_Steps12_Step, true)) {
-            roz_arrows.push_back(a);
-        }
-        for (Arrow* a : stepper(QStringLiteral("ROZ_Steps23"), {195, 554}, {241, 554},
-                                SettingOp::ROZ_Steps23_Step, true)) {
-            roz_arrows.push_back(a);
-        }
-
-        // Bet automatic reset.
-        frame(QStringLiteral("BetAutomaticReset"), {280, 536, 257, 49}, true);
-        bet_automatic_reset =
-            check(QStringLiteral("BetAutomaticReset"), {287, 529}, {308, 531},
-                  QStringLiteral("BET AUTOMATIC RESET:"), SettingOp::BetAutomaticReset_On,
-                  SettingOp::BetAutomaticReset_Off);
-        on_profit = radio(QStringLiteral("OnProfit"), {287, 554}, {309, 556},
-                          QStringLiteral("On Profit"), SettingOp::BAR_OnProfit_Select);
-        set_units = radio(QStringLiteral("SetUnits"), {371, 554}, {393, 556},
-                          QStringLiteral("Set Units:"), SettingOp::BAR_SetUnits_Select);
-        window->add_picture(QStringLiteral("Box_BAR_SetUnits"), {464, 554, 41, 18},
-                            Art::ValueBoxDark);
-        set_units_value = value(QStringLiteral("BAR_SetUnits_Text"), {466, 556, 37, 14}, Qt::black);
-        const std::array<Arrow*, 2> units = stepper(QStringLiteral("BAR_SetUnits"), {443, 553},
-                                                    {505, 553}, SettingOp::BAR_SetUnits_Step, true);
-        for (Arrow* a : units) {
+    void build_bet_automatic_reset() {
+        frame(kBetAutomaticResetFrame);
+        bet_automatic_reset = check(kBetAutomaticResetCheck);
+        on_profit = radio(kOnProfitRadio);
+        set_units = radio(kSetUnitsRadio);
+        set_units_value = boxed_values({&kSetUnitsValue, 1}, true).front();
+        for (Arrow* a : stepper(kSetUnitsStepper, true)) {
             set_units_arrows.push_back(a);
-            const RepeatTimerId side = a->right ? kUnitsIncrease : kUnitsDecrease;
-            const RepeatTimerId active = a->right ? kUnitsIncreaseActive : kUnitsDecreaseActive;
-            a->press = [this, side] { start(side); };
-            a->release = [this, side, active] {
-                stop(side);
-                stop(active);
-                stop(kUnitsSpeedUp);
-                bar_set_units_step = 1;
-                engine().apply(SettingOp::BAR_SetUnits_Release);
-            };
         }
+    }
 
-        // Manual resets.
-        frame(QStringLiteral("ManualReset"), {8, 600, 262, 49}, false);
-        caption(QStringLiteral("Text_ManualReset"), {20, 595}, QStringLiteral("Manual RESET:"));
-        window->add_button(
-            QStringLiteral("Button_BETS"), QStringLiteral("Button_BETS_Hover"), {16, 615, 79, 27},
-            Art::ResetButton, Art::ResetButtonHover,
-            [this] {
-                engine().press_bets();
-                window->refresh();
-            },
-            QStringLiteral("BETS"));
-        window->add_button(
-            QStringLiteral("Button_SPINS"), QStringLiteral("Button_SPINS_Hover"), {99, 615, 79, 27},
-            Art::ResetButton, Art::ResetButtonHover,
-            [this] {
-                window->run_file_action([this] {
-                    engine().new_game();
-                    return Message{};
-                });
-            },
-            QStringLiteral("SPINS"));
-        window->add_button(
-            QStringLiteral("Button_SETTINGS"), QStringLiteral("Button_SETTINGS_Hover"),
-            {182, 615, 79, 27}, Art::ResetButton, Art::ResetButtonHover,
-            [this] {
-                window->run_file_action([this] {
-                    engine().default_settings();
-                    return Message{};
-                });
-            },
-            QStringLiteral("SETTINGS"));
+    // BETS sets the bets back at once; SPINS and SETTINGS replace the game or the options, so
+    // a spin in progress completes first.
+    void build_manual_resets() {
+        frame(kManualResetFrame);
+        caption(kManualResetCaption);
+        reset_button(kBetsButton, [this] { surface.change([](Engine& e) { e.press_bets(); }); });
+        reset_button(kSpinsButton, [this] {
+            surface.run_file_action([](Engine& e) {
+                e.new_game();
+                return Message{};
+            });
+        });
+        reset_button(kSettingsButton, [this] {
+            surface.run_file_action([](Engine& e) {
+                e.default_settings();
+                return Message{};
+            });
+        });
+    }
 
-        // Trend betting.
-        frame(QStringLiteral("TrendBetting"), {280, 600, 257, 49}, false);
-        trend_betting = check(QStringLiteral("TrendBetting"), {287, 593}, {308, 595},
-                              QStringLiteral("TREND BETTING:"), SettingOp::TrendBetting_On,
-                              SettingOp::TrendBetting_Off);
-        uptrend = radio(QStringLiteral("BetOnUptrend"), {287, 618}, {309, 619},
-                        QStringLiteral("Bet on uptrend"), SettingOp::BetOnUptrend_Select);
-        downtrend = radio(QStringLiteral("BetOnDowntrend"), {401, 618}, {422, 619},
-                          QStringLiteral("Bet on downtrend"), SettingOp::BetOnDowntrend_Select);
+    void reset_button(const ResetButtonRow& row, std::function<void()> action) {
+        const QString name = QStringLiteral("Button_") + QLatin1String(row.text);
+        surface.add_button(name, name + QStringLiteral("_Hover"), row.rect, Art::ResetButton,
+                           Art::ResetButtonHover, std::move(action), QLatin1String(row.text));
+    }
+
+    void build_trend_betting() {
+        frame(kTrendBettingFrame);
+        trend_betting = check(kTrendBettingCheck);
+        uptrend = radio(kUptrendRadio);
+        downtrend = radio(kDowntrendRadio);
     }
 
     // ---- Settings files -------------------------------------------------------------------
 
     void load_settings() {
-        const QString name = window->ask_file(false, QStringLiteral("Corvane settings (*.kvs)"),
+        const QString name = surface.ask_file(false, QStringLiteral("Corvane settings (*.kvs)"),
                                               QStringLiteral("kvs"));
         if (name.isEmpty()) {
             return;
         }
-        window->run_file_action(
-            [this, name] { return engine().load_settings(QFile::encodeName(name).toStdString()); });
+        surface.run_file_action(
+            [name](Engine& e) { return e.load_settings(QFile::encodeName(name).toStdString()); });
     }
 
     void save_settings() {
-        QString name = window->ask_file(true, QStringLiteral("Corvane settings (*.kvs)"),
+        QString name = surface.ask_file(true, QStringLiteral("Corvane settings (*.kvs)"),
                                         QStringLiteral("kvs"));
         if (name.isEmpty()) {
             return;
@@ -490,18 +371,22 @@ struct OptionsPanel::Impl {
         if (QFileInfo(name).suffix().isEmpty()) {
             name += QStringLiteral(".kvs");
         }
-        window->report(engine().save_settings(QFile::encodeName(name).toStdString()));
+        surface.report(engine().save_settings(QFile::encodeName(name).toStdString()));
     }
 
     // ---- Press, release and auto-repeat ---------------------------------------------------
 
+    static int timer(int repeat, RepeatTimer t) { return repeat * kRepeatTimers + t; }
+
     void press(Arrow* a) {
         held = a;
         a->active->set_art(a->right ? Art::ArrowRightPressed : Art::ArrowLeftPressed);
-        if (a->press) {
-            a->press();
+        if (a->repeat != kNoRepeat) {
+            scheduler.start(timer(a->repeat, a->right ? kIncrease : kDecrease));
+            if (kRepeats[a->repeat].speed_up_from_press) {
+                scheduler.start(timer(a->repeat, kSpeedUp));
+            }
         }
-        schedule();
     }
 
     // The release of a pressed arrow; the click a release over the arrow adds has already run.
@@ -511,120 +396,45 @@ struct OptionsPanel::Impl {
         }
         held = nullptr;
         a->active->set_art(a->right ? Art::ArrowRightActive : Art::ArrowLeftActive);
+        if (a->repeat != kNoRepeat) {
+            scheduler.stop(timer(a->repeat, a->right ? kIncrease : kDecrease));
+            scheduler.stop(timer(a->repeat, a->right ? kIncreaseActive : kDecreaseActive));
+            scheduler.stop(timer(a->repeat, kSpeedUp));
+            repeat_step[a->repeat] = 1;
+        }
         if (a->release) {
-            a->release();
-        }
-        schedule();
-        window->refresh();
-    }
-
-    qint64 now() const { return tick_time ? *tick_time : clock(); }
-
-    // Starts a timer; one that runs already goes on unchanged.
-    void start(RepeatTimerId id) {
-        RepeatTimer& t = timers[id];
-        if (t.running) {
-            return;
-        }
-        t.running = true;
-        t.due = now() + kInterval[id];
-        t.armed = ++arm_count;
-    }
-
-    void stop(RepeatTimerId id) { timers[id].running = false; }
-
-    bool any_running() const {
-        return std::any_of(timers.begin(), timers.end(),
-                           [](const RepeatTimer& t) { return t.running; });
-    }
-
-    // Sets the event loop's timer to the next due tick.
-    void schedule() {
-        std::optional<qint64> next;
-        for (const RepeatTimer& t : timers) {
-            if (t.running && (!next || t.due < *next)) {
-                next = t.due;
-            }
-        }
-        if (!next) {
-            driver.stop();
-            return;
-        }
-        driver.start(static_cast<int>(std::clamp<qint64>(*next - clock(), 0, INT_MAX)));
-    }
-
-    // The tick due first by `until`, if any.
-    int next_due(qint64 until) const {
-        int next = -1;
-        for (int id = 0; id < kTimerCount; ++id) {
-            const RepeatTimer& t = timers[id];
-            if (!t.running || t.due > until) {
-                continue;
-            }
-            if (next < 0 || t.due < timers[next].due ||
-                (t.due == timers[next].due && t.armed < timers[next].armed)) {
-                next = id;
-            }
-        }
-        return next;
-    }
-
-    void run_timers() {
-        const qint64 until = clock();
-        bool changed = false;
-        for (int id = next_due(until); id >= 0; id = next_due(until)) {
-            RepeatTimer& t = timers[id];
-            tick_time = t.due;
-            t.due += kInterval[id];
-            t.armed = ++arm_count;
-            changed = tick(static_cast<RepeatTimerId>(id)) || changed;
-            tick_time.reset();
-        }
-        schedule();
-        if (changed) {
-            window->refresh();
+            apply(*a->release);
         }
     }
 
-    // One tick; true when it changed a value.
-    bool tick(RepeatTimerId id) {
-        switch (id) {
-            case kBetIncrease:
-                start(kBetIncreaseActive);
-                start(kBetSpeedUp);
-                return false;
-            case kBetDecrease:
-                start(kBetDecreaseActive);
-                return false;
-            case kBetIncreaseActive:
-                return engine().apply(SettingOp::StartingBet_Repeat, {}, starting_bet_step) != 0;
-            case kBetDecreaseActive:
-                return engine().apply(SettingOp::StartingBet_Repeat, {}, -starting_bet_step) != 0;
-            case kBetSpeedUp:
-                starting_bet_step += 2;
-                return false;
-            case kUnitsIncrease:
-                start(kUnitsIncreaseActive);
-                start(kUnitsSpeedUp);
-                return false;
-            case kUnitsDecrease:
-                start(kUnitsDecreaseActive);
-                start(kUnitsSpeedUp);
-                return false;
-            case kUnitsIncreaseActive:
-                return engine().apply(SettingOp::BAR_SetUnits_Repeat, {}, bar_set_units_step) != 0;
-            case kUnitsDecreaseActive:
-                return engine().apply(SettingOp::BAR_SetUnits_Repeat, {}, -bar_set_units_step) != 0;
-            case kUnitsSpeedUp:
-                bar_set_units_step += 2;
-                return false;
-            case kTimerCount:
+    // One tick of a held stepper's timers.
+    void tick(int id) {
+        const int r = id / kRepeatTimers;
+        const RepeatRow& row = kRepeats[r];
+        switch (static_cast<RepeatTimer>(id % kRepeatTimers)) {
+            case kIncrease:
+            case kDecrease:
+                scheduler.start(
+                    timer(r, id % kRepeatTimers == kIncrease ? kIncreaseActive : kDecreaseActive));
+                if (!row.speed_up_from_press) {
+                    scheduler.start(timer(r, kSpeedUp));
+                }
+                break;
+            case kIncreaseActive:
+                apply(row.repeat, {}, repeat_step[r]);
+                break;
+            case kDecreaseActive:
+                apply(row.repeat, {}, -repeat_step[r]);
+                break;
+            case kSpeedUp:
+                repeat_step[r] += 2;
+                break;
+            case kRepeatTimers:
                 break;
         }
-        return false;
     }
 
-    // ---- Drawing --------------------------------------------------------------------------
+    // ---- Drawing: one function per group decides what its elements show ---------------------
 
     static void draw(const Check& k, bool on) {
         k.unchecked->setVisible(!on);
@@ -654,38 +464,38 @@ struct OptionsPanel::Impl {
             draw(categories[index_of(c)], s.enabled(c));
         }
         draw(show_chains, s.show_chains_id);
+        for (const Value& v : values) {
+            set_text(v.label, v.text(engine()));
+        }
+        draw_reset_on_zero(s);
+        draw_bet_automatic_reset(s);
+        draw(trend_betting, s.trend_betting);
+        draw(uptrend, downtrend, s.trend_betting, s.bet_on_uptrend);
+    }
 
-        set_text(starting_bet, entry(ValueList::StartingBet, s.starting_bet_index));
-        set_text(cl12, entry(ValueList::CL12, s.cl12_index));
-        set_text(cl23, entry(ValueList::CL23, s.cl23_index));
-        set_text(bs12, entry(ValueList::BettingSystem12, s.bs12_index));
-        set_text(bs23, entry(ValueList::BettingSystem23, s.bs23_index));
-
+    void draw_reset_on_zero(const Settings& s) {
         draw(reset_on_zero, s.reset_on_zero);
         set_usable(roz_arrows, s.reset_on_zero);
-        set_colour(steps12_caption, on_off_colour(s.reset_on_zero));
-        set_colour(steps23_caption, on_off_colour(s.reset_on_zero));
-        const QColor roz_value = s.reset_on_zero ? skin::colour::kOlive : QColor(Qt::black);
-        set_colour(roz12, roz_value);
-        set_colour(roz23, roz_value);
-        set_text(roz12, entry(ValueList::ROZSteps12, s.roz_steps12_index));
-        set_text(roz23, entry(ValueList::ROZSteps23, s.roz_steps23_index));
+        for (QLabel* caption : steps_captions) {
+            set_colour(caption, on_off_colour(s.reset_on_zero));
+        }
+        for (QLabel* value : steps_values) {
+            set_colour(value, s.reset_on_zero ? skin::colour::kOlive : QColor(Qt::black));
+        }
+    }
 
+    void draw_bet_automatic_reset(const Settings& s) {
         draw(bet_automatic_reset, s.bet_automatic_reset);
         draw(on_profit, set_units, s.bet_automatic_reset, s.bar_on_profit);
         const bool units_usable = s.bet_automatic_reset && !s.bar_on_profit;
         set_usable(set_units_arrows, units_usable);
         set_colour(set_units_value, units_usable ? skin::colour::kSilver : QColor(Qt::black));
-        set_text(set_units_value, QString::fromStdString(engine().shown_set_units()));
-
-        draw(trend_betting, s.trend_betting);
-        draw(uptrend, downtrend, s.trend_betting, s.bet_on_uptrend);
     }
 };
 
-OptionsPanel::OptionsPanel(MainWindow* window) : QObject(window), impl_(new Impl(this, window)) {
+OptionsPanel::OptionsPanel(Surface& surface)
+    : QObject(surface.widget()), impl_(new Impl(this, surface)) {
     setObjectName(QStringLiteral("OptionsPanel"));
-    connect(&impl_->driver, &QTimer::timeout, this, [this] { impl_->run_timers(); });
     impl_->build();
     refresh();
 }
@@ -699,21 +509,21 @@ void OptionsPanel::refresh() {
 }
 
 void OptionsPanel::set_clock(std::function<qint64()> clock) {
-    impl_->clock = std::move(clock);
+    impl_->scheduler.set_clock(std::move(clock));
 }
 
 void OptionsPanel::run_timers() {
-    impl_->run_timers();
+    impl_->scheduler.run();
 }
 
 bool OptionsPanel::timers_running() const {
-    return impl_->any_running();
+    return impl_->scheduler.any_running();
 }
 
 bool OptionsPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove && qobject_cast<QLabel*>(watched) != nullptr) {
         // The value labels StartingBet, Chains_Length12_Text and Chains_Length23_Text.
-        impl_->window->disable_hovers();
+        impl_->surface.disable_hovers();
     } else if (event->type() == QEvent::Hide && impl_->held != nullptr &&
                watched == impl_->held->active) {
         // A held arrow whose picture goes away gets no release of its own: release it here.

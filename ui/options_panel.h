@@ -8,12 +8,12 @@
 
 namespace corvane {
 
-class MainWindow;
+class Surface;
 
 class OptionsPanel : public QObject {
   public:
-    // Creates the panel's pictures and labels as elements of the window (y 304 to 660).
-    explicit OptionsPanel(MainWindow* window);
+    // Creates the panel's pictures and labels as elements of the surface (y 304 to 660).
+    explicit OptionsPanel(Surface& surface);
     ~OptionsPanel() override;
 
     // Draws every option from its current state: pictures, captions and values.

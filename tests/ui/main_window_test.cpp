@@ -325,6 +325,16 @@ void MainWindowTest::keyboard_entry() {
     // Enter with nothing typed does nothing.
     QTest::keyClick(&w, Qt::Key_Return);
     QCOMPARE(w.engine().game().numbers.size(), std::size_t{1});
+    // The top of the range: 3 then 6 is 36; 3 then 7 is no number, so the 7 starts anew.
+    QTest::keyClicks(&w, QStringLiteral("36"));
+    QVERIFY(shown(w, "UI_Button_Hover_36"));
+    QCOMPARE(shown_cell_hovers(w), 1);
+    QTest::keyClick(&w, Qt::Key_Return);
+    w.engine().finish_spin();
+    QCOMPARE(w.engine().game().numbers, (std::vector<std::uint8_t>{5, 36}));
+    QTest::keyClicks(&w, QStringLiteral("37"));
+    QVERIFY(shown(w, "UI_Button_Hover_7"));
+    QCOMPARE(shown_cell_hovers(w), 1);
 }
 
 void MainWindowTest::options_button_opens_and_closes_the_panel() {

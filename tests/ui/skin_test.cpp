@@ -155,6 +155,31 @@ class SkinTest : public QObject {
         QCOMPARE(qGray(skin.pixel(300, 275)) < 12, true);  // the progress track
     }
 
+    // The felt's boxes lie under the bet fields and the bed's rim around the number cells: a
+    // light rim line exactly on each element's edge, with darker felt on both sides of it.
+    void felt_lies_under_the_elements() {
+        const QImage skin = render(Art::Skin, {549, 700}, 1);
+        struct Edge {
+            int x, y;
+            bool vertical;  // a left or right edge; else a top edge
+        };
+        const Edge edges[] = {
+            {185, 202, true},  // BetField_Dozen2 at 185, 186
+            {443, 100, true},  // BetField_Column3 at 443, 88
+            {60, 186, false},  // BetField_Dozen1 at 57, 186
+            {22, 130, true},   // the bed, 1.5 px left of UI_Button_0 at 24
+            {440, 100, true},  // the bed, 1.5 px right of UI_Button_36 (408 to 438)
+        };
+        for (const Edge& e : edges) {
+            const QPoint step = e.vertical ? QPoint(1, 0) : QPoint(0, 1);
+            const QPoint at(e.x, e.y);
+            const int rim = qGray(skin.pixel(at));
+            QVERIFY2(rim > 80 && qGray(skin.pixel(at - step)) < rim - 40 &&
+                         qGray(skin.pixel(at + step)) < rim - 40,
+                     qPrintable(QStringLiteral("edge at %1, %2").arg(e.x).arg(e.y)));
+        }
+    }
+
     void pixmaps() {
         const QPixmap one = corvane::skin::pixmap(Art::BetField, {125, 32}, 1);
         const QPixmap two = corvane::skin::pixmap(Art::BetField, {125, 32}, 2);
