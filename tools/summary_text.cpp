@@ -33,8 +33,7 @@ void append_run(std::string& out, const RunSummary& r, const Settings& settings)
     for (const FamilyInfo& f : kFamilies) {
         for (CategoryId c : kAllCategories) {
             if (family_of(c) == f.id && settings.enabled(c)) {
-                rows.push_back(
-                    figures_row(std::string(info(c).prefix), r.categories[index_of(c)]));
+                rows.push_back(figures_row(std::string(info(c).prefix), r.categories[index_of(c)]));
             }
         }
         rows.push_back(figures_row(std::string(f.name), r.families[index_of(f.id)]));

@@ -24,9 +24,8 @@ int main(int argc, char** argv) {
             p.end();
             return image.save(dir + QLatin1Char('/') + name);
         };
-        bool ok = render(QStringLiteral("corvane.png"), [](QPainter& p, const QRectF& r) {
-            corvane::skin::paint_icon(p, r);
-        });
+        bool ok = render(QStringLiteral("corvane.png"),
+                         [](QPainter& p, const QRectF& r) { corvane::skin::paint_icon(p, r); });
         ok = ok && render(QStringLiteral("application-x-corvane-numbers.png"),
                           [](QPainter& p, const QRectF& r) {
                               corvane::skin::paint_file_icon(p, r, QStringLiteral("KVN"));
