@@ -36,6 +36,14 @@ void BM_SpinDefaultSettings(benchmark::State& state) {
 }
 BENCHMARK(BM_SpinDefaultSettings);
 
+// The same without the session log, the window's record of every spin: what the log costs.
+void BM_SpinDefaultSettingsWithoutLog(benchmark::State& state) {
+    Engine engine;
+    engine.keep_log(false);
+    run_spins(state, engine);
+}
+BENCHMARK(BM_SpinDefaultSettingsWithoutLog);
+
 // Windows of three codes: chains match and bets are laid on nearly every spin.
 void BM_SpinShortWindows(benchmark::State& state) {
     Engine engine;

@@ -44,6 +44,11 @@ struct CategorySpin {
     double paid = 0;       // paid out on that win
     double charged = 0;    // charged for the bet laid in this spin
     int chain_found = 0;   // the chain matched in this spin, if one was
+    // The bet that stood on the number and was settled: its sides or sections (bit k for the
+    // category's k-th side), its stake on each and its chain, as its labels showed them.
+    std::uint8_t bet_sides = 0;
+    double stake = 0;
+    int chain = 0;
 };
 
 struct TableState {

@@ -108,6 +108,7 @@ void Engine::reset_spins() {
     game_.bankroll = kStartBankroll;
     game_.bankroll_aim = kStartBankrollAim;
     game_.undo_available = false;
+    game_.log.clear();
 }
 
 void Engine::new_game() {
@@ -173,6 +174,11 @@ Message Engine::load_numbers_from(std::string_view bytes) {
         }
     }
     game_.undo_available = false;
+    if (game_.keeps_log) {
+        for (std::uint8_t n : game_.numbers) {
+            game_.log.add_loaded(n, game_.bankroll);  // a load replays no bets
+        }
+    }
     const std::size_t count = game_.numbers.size();
     for (std::size_t i = count - std::min<std::size_t>(count, kHistorySize); i < count; ++i) {
         game_.current_num = game_.numbers[i];
@@ -191,6 +197,10 @@ Message Engine::load_numbers_from(std::string_view bytes) {
 
 Message Engine::save_numbers(const std::string& path) const {
     return save_text(path, number_file_text(game_.numbers));
+}
+
+Message Engine::export_csv(const std::string& path) const {
+    return save_text(path, session_csv(game_.log));
 }
 
 Changes Engine::apply(SettingOp op, CategoryId category, int step) {

@@ -62,6 +62,9 @@ class Engine {
     Message load_numbers_from(std::string_view bytes);  // the content of a number file
     Message save_numbers(const std::string& path) const;
 
+    // The session log as CSV, through the same writer as the other files.
+    Message export_csv(const std::string& path) const;
+
     // One setting operation; reports which options changed.
     Changes apply(SettingOp op, CategoryId category = {}, int step = 0);
 
@@ -71,9 +74,11 @@ class Engine {
     Message save_settings(const std::string& path) const;
     Changes default_settings();
 
-    // A caller that will never take a number back (a backtest) says so: the spins leave out the
-    // undo snapshot, and the undo is never offered. The game is otherwise the same.
-    void never_undo() { game_.keeps_undo = false; }
+    // A caller that will never take a number back says so: the spins leave out the undo
+    // snapshot, and the undo is never offered. The game is otherwise the same.
+    void keep_undo(bool keep) { game_.keeps_undo = keep; }
+    // A caller that will never look over the whole game says so: the session log stays empty.
+    void keep_log(bool keep) { game_.keeps_log = keep; }
 
     // Lets a long headless run keep its memory flat: all but the last `keep` (at least one)
     // entries of the number lists are let go of, while the statistics go on counting them and

@@ -110,6 +110,51 @@ bool write_file_atomically(const std::string& path, std::string_view bytes, File
     return true;
 }
 
+StreamingFile::StreamingFile(std::string path)
+    : path_(std::move(path)), temp_(temporary_name(path_)) {
+    std::error_code ec;
+    if (!path_.empty() && !fs::is_directory(path_, ec)) {
+        file_ = std::fopen(temp_.c_str(), "wb");
+    }
+    failed_ = file_ == nullptr;
+}
+
+StreamingFile::~StreamingFile() {
+    if (file_ != nullptr) {
+        std::fclose(file_);
+        std::remove(temp_.c_str());
+    }
+}
+
+bool StreamingFile::ok() const {
+    return !failed_;
+}
+
+void StreamingFile::write(std::string_view bytes) {
+    if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+        failed_ = true;
+    }
+}
+
+bool StreamingFile::commit() {
+    if (file_ == nullptr) {
+        return false;
+    }
+    const bool written = std::fclose(file_) == 0 && !failed_;
+    file_ = nullptr;
+    std::error_code ec;
+    if (written) {
+        fs::rename(temp_, path_, ec);
+    }
+    if (!written || ec) {
+        fs::remove(temp_, ec);
+        failed_ = true;
+        return false;
+    }
+    remove_stray_temporaries(path_, real_file_system());
+    return true;
+}
+
 std::vector<std::string_view> split_lines(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         text.remove_prefix(3);

@@ -2,6 +2,7 @@
 // replace the target only once the new content is completely on disk.
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,28 @@ FileSystem& real_file_system();
 // their process was killed.
 bool write_file_atomically(const std::string& path, std::string_view bytes,
                            FileSystem& files = real_file_system());
+
+// A file written piece by piece, as a long run writes what it finds as it goes, that takes its
+// name only once it is complete: until then the old file under that name stays as it was.
+class StreamingFile {
+  public:
+    explicit StreamingFile(std::string path);
+    ~StreamingFile();  // a file never committed leaves nothing behind
+    StreamingFile(const StreamingFile&) = delete;
+    StreamingFile& operator=(const StreamingFile&) = delete;
+
+    // False once anything went wrong: the temporary file could not be made or written.
+    bool ok() const;
+    void write(std::string_view bytes);
+    // Puts the finished file in the place of the target. False on failure.
+    bool commit();
+
+  private:
+    std::string path_;
+    std::string temp_;
+    std::FILE* file_ = nullptr;
+    bool failed_ = false;
+};
 
 // Splits single-byte text into lines at CR LF, a lone CR or a lone LF, after skipping a UTF-8
 // byte-order mark at the very start. A line end at the end of the text makes no empty entry.

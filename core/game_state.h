@@ -11,6 +11,7 @@
 #include "chains/category.h"
 #include "core/history.h"
 #include "core/numbers.h"
+#include "core/session_log.h"
 #include "core/statistics.h"
 
 namespace corvane {
@@ -49,6 +50,8 @@ struct GameState : TableState {
     // False for a game that will never be taken back (a headless run): its spins take no
     // snapshot and never offer the undo.
     bool keeps_undo = true;
+    SessionLog log;         // every number with its bets, for the player to look back over
+    bool keeps_log = true;  // false for a headless run, which nobody looks back over
 
     // Animation of a spin.
     std::array<bool, kNumberCount> pressed{};  // Image0 .. Image36

@@ -61,6 +61,9 @@ void take_snapshot(GameState& game) {
 
 void cancel(GameState& game, const Settings& settings) {
     const UndoSnapshot& s = game.cancel_list;
+    if (game.keeps_log) {
+        game.log.drop_last();
+    }
     if (!game.numbers.empty()) {
         const std::uint8_t last = game.numbers.back();
         game.numbers.pop_back();

@@ -10,6 +10,7 @@
 #   settings   settings/                               core settings
 #   betting    betting/                                core chains settings betting
 #   engine     core/engine* spin* undo* game_state.h   every layer above, engine
+#              session_log*
 #   tools      tools/                                  the engine's layers, tools
 #   ui         ui/ app/                                the engine's layers, ui
 #   chart      ui/chart_*: the tool's chart, drawn         the engine's layers, tools, chart
@@ -19,7 +20,8 @@ cd "$(dirname "$0")/.."
 
 layer_of() {
     case $1 in
-        core/engine.* | core/spin.* | core/undo.* | core/game_state.h) echo engine ;;
+        core/engine.* | core/spin.* | core/undo.* | core/game_state.h | core/session_log.*)
+            echo engine ;;
         core/*) echo core ;;
         ui/chart_*) echo chart ;;
         chains/* | settings/* | betting/* | tools/*) echo "${1%%/*}" ;;

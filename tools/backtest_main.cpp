@@ -125,7 +125,15 @@ int backtest_mode(const corvane::BacktestOptions& options) {
 
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-    corvane::Runner runner(options.trace, total);
+    std::optional<corvane::StreamingFile> csv;
+    if (options.csv) {
+        csv.emplace(*options.csv);
+        csv->write(corvane::csv_header());
+        if (!csv->ok()) {
+            return file_error("Cannot create file " + *options.csv);
+        }
+    }
+    corvane::Runner runner(options.trace, total, csv ? &*csv : nullptr);
     std::vector<corvane::RunSummary> runs;
     corvane::RunSetup setup;
     setup.settings_file = options.settings;
@@ -143,6 +151,9 @@ int backtest_mode(const corvane::BacktestOptions& options) {
         games[g] = {};
     }
     runner.finish();
+    if (csv && !csv->commit()) {
+        return file_error("Cannot create file " + *options.csv);
+    }
 
     const corvane::Settings& settings = configured.settings();
     const std::string out = options.json ? corvane::summary_json(runs, settings, setup) + "\n"

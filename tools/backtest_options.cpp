@@ -15,7 +15,8 @@ namespace {
 
 const char* const kUsage =
     "usage: corvane-backtest [--settings FILE.kvs] [--json] [--trace] FILE.kvn...\n"
-    "       corvane-backtest [--settings FILE.kvs] [--json] [--trace] --random N [--seed S]\n"
+    "       corvane-backtest [--settings FILE.kvs] [--json] [--trace] [--csv FILE.csv]\n"
+    "                        --random N [--seed S]\n"
     "       corvane-backtest [--settings FILE.kvs] --sessions N [--spins M] [--bankroll B]\n"
     "                        [--table-max X] [--stop-loss L] [--target T] [--seed S]\n"
     "                        [--threads K] [--json] [--chart FILE]\n"
@@ -36,6 +37,10 @@ const char* const kUsage =
     "  --json           print the summary as one JSON object on one line\n"
     "  --trace          print the whole state after every spin, one JSON line each (cmd\n"
     "                   \"spin N\"), before the summary\n"
+    "  --csv FILE       write every spin of the game (one number file or --random) to FILE as\n"
+    "                   the window's session log exports it: spin, number, bankroll, and for\n"
+    "                   each category the bet that stood on the number, its stake and chain,\n"
+    "                   whether it won and what it paid\n"
     "  --script FILE    run the player actions of FILE (- for standard input) on a fresh game\n"
     "                   (with --trace: the state after every action)\n"
     "  --help           show this text\n"
@@ -105,7 +110,7 @@ std::variant<BacktestOptions, OptionsError> checked(BacktestOptions options) {
                               options.chart;
     if (!options.script.empty()) {
         if (!options.files.empty() || options.random || options.settings || options.json ||
-            options.seed || options.sessions || session_rule) {
+            options.seed || options.sessions || session_rule || options.csv) {
             return OptionsError{"--script runs alone (only --trace goes with it)"};
         }
         options.mode = BacktestOptions::Mode::Script;
@@ -119,6 +124,11 @@ std::variant<BacktestOptions, OptionsError> checked(BacktestOptions options) {
         }
         if (options.trace) {
             return OptionsError{"--trace does not go with --sessions"};
+        }
+        if (options.csv) {
+            return OptionsError{
+                "--csv writes the spins of one game: it does not go with "
+                "--sessions"};
         }
         options.mode = BacktestOptions::Mode::Sessions;
         return options;
@@ -136,6 +146,9 @@ std::variant<BacktestOptions, OptionsError> checked(BacktestOptions options) {
     }
     if (!options.random && options.files.empty()) {
         return OptionsError{};
+    }
+    if (options.csv && options.files.size() + (options.random ? 1 : 0) != 1) {
+        return OptionsError{"--csv writes the spins of one game: one number file or --random"};
     }
     return options;
 }
@@ -214,13 +227,15 @@ std::optional<std::string> read_value(const std::string& name, const std::string
         return read_amount(name, value, o.target);
     } else if (name == "--chart") {
         return read_chart(value, o.chart);
+    } else if (name == "--csv") {
+        o.csv = value;
     }
     return std::nullopt;
 }
 
-constexpr std::array<std::string_view, 12> kValueOptions = {
-    "--script",  "--settings", "--random",    "--seed",      "--sessions", "--spins",
-    "--threads", "--bankroll", "--table-max", "--stop-loss", "--target",   "--chart"};
+constexpr std::array<std::string_view, 13> kValueOptions = {
+    "--script",   "--settings",  "--random",    "--seed",   "--sessions", "--spins", "--threads",
+    "--bankroll", "--table-max", "--stop-loss", "--target", "--chart",    "--csv"};
 
 }  // namespace
 

@@ -27,6 +27,7 @@ struct BacktestOptions {
     std::optional<std::uint64_t> random;  // --random N: how many random numbers, at least 1
     std::optional<std::uint64_t> seed;    // --seed S: their seed (only with --random)
     std::vector<std::string> files;       // the number files, one game each
+    std::optional<std::string> csv;       // --csv FILE: every spin's row of the session log
 
     // Sessions, each a fresh game of random numbers.
     std::optional<std::uint64_t> sessions;  // --sessions N, at least 1

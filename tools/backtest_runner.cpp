@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <array>
+
 namespace corvane {
 
 Progress::Progress(std::uint64_t total, const char* unit)
@@ -25,6 +27,17 @@ void Progress::redraw(std::uint64_t done, std::uint64_t spins) {
                  unit_, pct, static_cast<double>(spins) / seconds);
     std::fflush(stderr);
     drawn_ = true;
+}
+
+void Runner::csv_row(const GameState& game, std::uint64_t spin) {
+    std::array<LoggedBet, kCategoryCount> bets;
+    const int count = settled_bets(game, bets);
+    append_csv_row(csv_buffer_, spin, game.current_num, game.bankroll,
+                   std::span(bets).first(static_cast<std::size_t>(count)));
+    if (csv_buffer_.size() >= (1U << 16)) {
+        csv_->write(csv_buffer_);
+        csv_buffer_.clear();
+    }
 }
 
 void Progress::finish() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/engine.h"
+#include "core/file_io.h"
 #include "tools/summary.h"
 #include "tools/trace.h"
 
@@ -64,15 +65,17 @@ inline constexpr std::uint64_t kForgetBatch = 1 << 16;
 class Runner {
   public:
     // `trace`: print the trace line after every spin; `total`: the spins of all games, for
-    // the progress line.
-    Runner(bool trace, std::uint64_t total) : trace_(trace), progress_(total) {}
+    // the progress line; `csv`: where the session log's rows of every spin go, if anywhere.
+    Runner(bool trace, std::uint64_t total, StreamingFile* csv = nullptr)
+        : trace_(trace), progress_(total), csv_(csv) {}
 
     // One fresh game of `next()`'s numbers, `count` of them.
     template <typename Next>
     RunSummary run(const Engine& configured, std::string name, std::uint64_t count, Next next) {
         Engine engine = configured;
+        engine.keep_log(false);  // nobody looks back over a backtest's game in the window
         if (!trace_) {
-            engine.never_undo();  // the trace shows whether the undo is offered
+            engine.keep_undo(false);  // the trace shows whether the undo is offered
         }
         SummaryRecorder recorder(std::move(name));
         for (std::uint64_t i = 0; i < count; ++i) {
@@ -87,7 +90,14 @@ class Runner {
                 std::fwrite(line.data(), 1, line.size(), stdout);
                 std::fputc('\n', stdout);
             }
+            if (csv_ != nullptr) {
+                csv_row(engine.game(), i + 1);
+            }
             progress_.spins_done(++done_);
+        }
+        if (csv_ != nullptr) {
+            csv_->write(csv_buffer_);
+            csv_buffer_.clear();
         }
         return recorder.summary();
     }
@@ -95,9 +105,14 @@ class Runner {
     void finish() { progress_.finish(); }
 
   private:
+    // The spin's row, as the window's session log would write it; written out in batches.
+    void csv_row(const GameState& game, std::uint64_t spin);
+
     bool trace_;
     Progress progress_;
     std::uint64_t done_ = 0;
+    StreamingFile* csv_;
+    std::string csv_buffer_;
 };
 
 }  // namespace corvane

@@ -106,7 +106,8 @@ SessionResult play_session(const Engine& configured, const SessionRules& rules,
 SessionResult play_session(const Engine& configured, const SessionRules& rules,
                            const std::function<int()>& next, const SessionTrack* track) {
     Engine engine = configured;
-    engine.never_undo();
+    engine.keep_undo(false);
+    engine.keep_log(false);
     SessionPlayer player(rules, engine.settings());
     std::size_t next_point = 0;
     const auto note_until = [&](std::uint64_t spin) {

@@ -77,6 +77,15 @@ std::string broken_invariant(const Engine& engine) {
     if (g.statistics_base() > g.forgotten_numbers + static_cast<std::int64_t>(g.numbers.size())) {
         return "more statistics entries than numbers";
     }
+    if (g.keeps_log && g.forgotten_numbers == 0 &&
+        g.log.size() + (g.timer_running ? 1 : 0) != g.numbers.size()) {
+        return "the session log does not hold a row for every number";
+    }
+    for (std::size_t i = 0; g.keeps_log && i < g.log.size(); ++i) {
+        if (g.log.number(i) != g.numbers[i]) {
+            return "a row of the session log has another number than the game";
+        }
+    }
     for (std::uint8_t n : g.numbers) {
         if (n > kMaxNumber) {
             return "a number outside 0..36";

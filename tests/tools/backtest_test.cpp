@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "core/engine.h"
@@ -256,6 +257,49 @@ TEST(Backtest, ObservationAddsUpToTheEngine) {
             EXPECT_GT(s.families[0].bets, 0);
         }
     }
+}
+
+// The cells of a CSV row without quotes, as the session log writes them.
+std::vector<std::string> cells(const std::string& row) {
+    std::vector<std::string> out(1);
+    for (char ch : row) {
+        if (ch == ',') {
+            out.emplace_back();
+        } else if (ch != '\r') {
+            out.back() += ch;
+        }
+    }
+    return out;
+}
+
+TEST(Backtest, CsvHasARowPerSpinWhosePaymentsAddUpToTheSummary) {
+    const std::string csv = temp_path("spins.csv");
+    const ToolRun run = run_tool("--random 1000 --seed 3 --json --csv " + csv);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Json summary = run.trace(0)["runs"][0]["categories"];
+
+    std::istringstream in(read_bytes(csv));
+    std::string line;
+    ASSERT_TRUE(std::getline(in, line));
+    const std::vector<std::string> header = cells(line);
+    std::map<std::string, double> paid;
+    int rows = 0;
+    while (std::getline(in, line)) {
+        const std::vector<std::string> row = cells(line);
+        ASSERT_EQ(row.size(), header.size());
+        EXPECT_EQ(row[0], std::to_string(++rows));
+        for (std::size_t k = 0; k < header.size(); ++k) {
+            if (header[k].ends_with("_paid")) {
+                paid[header[k].substr(0, header[k].size() - 5)] += std::stod(row[k]);
+            }
+        }
+    }
+    EXPECT_EQ(rows, 1000);
+    for (const char* category : {"RB", "EO", "LM", "D", "C"}) {
+        EXPECT_EQ(paid[category], summary[category]["paid"].number) << category;
+    }
+    EXPECT_GT(paid["RB"] + paid["D"], 0);
+    std::remove(csv.c_str());
 }
 
 }  // namespace

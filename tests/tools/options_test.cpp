@@ -115,6 +115,12 @@ TEST(BacktestOptions, SessionsTakeTheirRulesAndRefuseBadOnes) {
          "--sessions"},
         {{"--script", "s.txt", "--sessions", "5"},
          "--script runs alone (only --trace goes with it)"},
+        {{"--sessions", "5", "--csv", "s.csv"},
+         "--csv writes the spins of one game: it does not go with --sessions"},
+        {{"--csv", "s.csv", "a.kvn", "b.kvn"},
+         "--csv writes the spins of one game: one number file or --random"},
+        {{"--csv", "s.csv", "--script", "s.txt"},
+         "--script runs alone (only --trace goes with it)"},
     };
     for (const auto& [args, message] : refused) {
         EXPECT_EQ(refusal(args), message) << args[0] << " " << args.back();
