@@ -74,10 +74,12 @@ class Engine {
     Message save_settings(const std::string& path) const;
     Changes default_settings();
 
-    // A caller that will never take a number back says so: the spins leave out the undo
-    // snapshot, and the undo is never offered. The game is otherwise the same.
+    // A caller that will never take a number back says so, before the game's first number:
+    // the spins leave out the undo snapshot, and the undo is never offered. The game is
+    // otherwise the same.
     void keep_undo(bool keep) { game_.keeps_undo = keep; }
-    // A caller that will never look over the whole game says so: the session log stays empty.
+    // A caller that will never look over the whole game says so, before its first number: the
+    // session log stays empty.
     void keep_log(bool keep) { game_.keeps_log = keep; }
 
     // Lets a long headless run keep its memory flat: all but the last `keep` (at least one)
