@@ -6,6 +6,7 @@
 
 #include "core/engine.h"
 #include "tests/support/files.h"
+#include "tests/support/scenes.h"
 
 namespace corvane {
 namespace {
@@ -20,13 +21,7 @@ namespace {
 //   6     0       999993    Black 2     lost
 //   7     2       1000001   Black 4     won, paid 8
 Engine played_game() {
-    Engine e;
-    for (CategoryId c : {CategoryId::EO, CategoryId::LM, CategoryId::D, CategoryId::C}) {
-        e.apply(SettingOp::Category_Off, c);
-    }
-    for (int i = 0; i < 7; ++i) {
-        e.apply(SettingOp::CL12_Step, {}, -1);
-    }
+    Engine e = testing::red_black_with_windows_of_three();
     for (int n : {2, 1, 3, 5, 7, 0, 2}) {
         e.spin(n);
     }

@@ -17,4 +17,17 @@ inline Engine with_two_bets() {
     return e;
 }
 
+// Red/Black alone with windows of three codes: a black and three reds make chain 1 and lay a
+// bet of 1 on Black.
+inline Engine red_black_with_windows_of_three() {
+    Engine e;
+    for (CategoryId c : {CategoryId::EO, CategoryId::LM, CategoryId::D, CategoryId::C}) {
+        e.apply(SettingOp::Category_Off, c);
+    }
+    for (int i = 0; i < 7; ++i) {
+        e.apply(SettingOp::CL12_Step, {}, -1);
+    }
+    return e;
+}
+
 }  // namespace corvane::testing

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/scenes.h"
 #include "tests/support/tool.h"
 #include "tools/interval_stats.h"
 #include "tools/random_numbers.h"
@@ -25,21 +26,11 @@ namespace {
 //   6     9       -3           4          -7
 //   7     12      -7           8          -15
 //   8     2       +1           -          +1
-Engine red_black_windows_of_three() {
-    Engine e;
-    for (CategoryId c : {CategoryId::EO, CategoryId::LM, CategoryId::D, CategoryId::C}) {
-        e.apply(SettingOp::Category_Off, c);
-    }
-    for (int i = 0; i < 7; ++i) {
-        e.apply(SettingOp::CL12_Step, {}, -1);
-    }
-    return e;
-}
-
 SessionResult hand_made(SessionRules rules) {
     const std::vector<int> numbers = {2, 1, 3, 5, 7, 9, 12, 2};
     std::size_t i = 0;
-    return play_session(red_black_windows_of_three(), rules, [&] { return numbers[i++]; });
+    return play_session(testing::red_black_with_windows_of_three(), rules,
+                        [&] { return numbers[i++]; });
 }
 
 struct RuleCase {
