@@ -211,10 +211,11 @@ int sessions_mode(const corvane::BacktestOptions& options) {
         spins += r.spins;
     }
     std::fprintf(stderr,
-                 "corvane-backtest: %llu sessions, %llu spins in %.2f s on %u threads "
+                 "corvane-backtest: %llu sessions, %llu spins in %.2f s on %u thread%s "
                  "(%.0f spins/s)\n",
                  static_cast<unsigned long long>(job.sessions),
                  static_cast<unsigned long long>(spins), seconds, job.threads,
+                 job.threads == 1 ? "" : "s",
                  static_cast<double>(spins) / std::max(seconds, 1e-9));
     if (options.chart) {
         const corvane::SessionChart chart =
