@@ -6,13 +6,21 @@
 
 namespace corvane {
 
+namespace {
+
+LoggedBet logged(CategoryId c, const CategorySpin& what) {
+    return {what.stake, what.paid, c, what.bet_sides, static_cast<std::uint8_t>(what.chain),
+            what.won};
+}
+
+}  // namespace
+
 int settled_bets(const TableState& table, std::array<LoggedBet, kCategoryCount>& out) {
     int count = 0;
     for (CategoryId c : kAllCategories) {
         const CategorySpin& what = table.last_spin[index_of(c)];
         if (what.settled && what.bet_sides != 0) {
-            out[static_cast<std::size_t>(count++)] = {c,          what.bet_sides, what.won,
-                                                      what.stake, what.paid,      what.chain};
+            out[static_cast<std::size_t>(count++)] = logged(c, what);
         }
     }
     return count;
@@ -23,12 +31,15 @@ std::span<const LoggedBet> SessionLog::bets(std::size_t i) const {
 }
 
 void SessionLog::add(const TableState& table) {
-    std::array<LoggedBet, kCategoryCount> settled;
-    const int count = settled_bets(table, settled);
-    rows_.push_back({table.bankroll, static_cast<std::uint32_t>(bets_.size()),
-                     static_cast<std::uint8_t>(table.current_num),
-                     static_cast<std::uint8_t>(count)});
-    bets_.insert(bets_.end(), settled.begin(), settled.begin() + count);
+    const auto first = static_cast<std::uint32_t>(bets_.size());
+    for (CategoryId c : kAllCategories) {
+        const CategorySpin& what = table.last_spin[index_of(c)];
+        if (what.settled && what.bet_sides != 0) {
+            bets_.push_back(logged(c, what));
+        }
+    }
+    rows_.push_back({table.bankroll, first, static_cast<std::uint8_t>(table.current_num),
+                     static_cast<std::uint8_t>(bets_.size() - first)});
 }
 
 void SessionLog::add_loaded(int number, double bankroll) {

@@ -16,12 +16,12 @@ namespace corvane {
 
 // A bet of one category that stood on a number and was settled.
 struct LoggedBet {
-    CategoryId category = CategoryId::RB;
-    std::uint8_t sides = 0;  // bit k: the category's k-th side or section
-    bool won = false;
     double stake = 0;  // on each side or section
     double paid = 0;   // 0 for a lost bet
-    int chain = 0;
+    CategoryId category = CategoryId::RB;
+    std::uint8_t sides = 0;  // bit k: the category's k-th side or section
+    std::uint8_t chain = 0;
+    bool won = false;
 };
 
 // The bets settled in the spin the table just finished, in category order; how many there are.
