@@ -161,7 +161,9 @@ void SessionLogWindow::build_table() {
     table_->setObjectName(QStringLiteral("Log_Table"));
     model_.set_font(font());
     table_->setModel(&model_);
+    // A list to read: nothing to select, and no current cell to mark.
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
     table_->setWordWrap(false);
     table_->setCornerButtonEnabled(false);
     table_->setGridStyle(Qt::SolidLine);
