@@ -18,17 +18,18 @@ Rgb rgb_of(HistoryColour colour) {
     return {0, 0, 0};
 }
 
+HistoryColour pocket_colour(int number) {
+    if (is_red(number)) {
+        return HistoryColour::Red;
+    }
+    return number == 0 ? HistoryColour::Zero : HistoryColour::Black;
+}
+
 void history_push(HistoryStrip& strip, int number) {
     for (int i = kHistorySize - 1; i > 0; --i) {
         strip[i] = strip[i - 1];
     }
-    HistoryColour colour = HistoryColour::Black;
-    if (is_red(number)) {
-        colour = HistoryColour::Red;
-    } else if (number == 0) {
-        colour = HistoryColour::Zero;
-    }
-    strip[0] = {static_cast<std::int8_t>(number), colour};
+    strip[0] = {static_cast<std::int8_t>(number), pocket_colour(number)};
 }
 
 void history_shift_back(HistoryStrip& strip) {

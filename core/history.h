@@ -14,6 +14,9 @@ struct Rgb {
 };
 Rgb rgb_of(HistoryColour colour);
 
+// The colour of a number's pocket: red, black, or the zero's green.
+HistoryColour pocket_colour(int number);
+
 struct HistoryEntry {
     std::int8_t number = -1;  // -1: empty text
     HistoryColour colour = HistoryColour::Black;

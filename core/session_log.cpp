@@ -57,6 +57,7 @@ void SessionLog::drop_last() {
 void SessionLog::clear() {
     rows_.clear();
     bets_.clear();
+    ++generation_;
 }
 
 std::int64_t SessionLog::longest_losing_run(Family family) const {

@@ -31,6 +31,10 @@ class SessionLog {
   public:
     std::size_t size() const { return rows_.size(); }
     bool empty() const { return rows_.empty(); }
+    // How many times the log was emptied. A reader that keeps its place in the log by its
+    // size alone cannot tell a new game or a loaded one of the same length from the game it
+    // read; with this it can.
+    std::uint64_t generation() const { return generation_; }
 
     // Row i is the game's (i + 1)-th number.
     int number(std::size_t i) const { return rows_[i].number; }
@@ -56,6 +60,7 @@ class SessionLog {
     };
     std::vector<Row> rows_;
     std::vector<LoggedBet> bets_;
+    std::uint64_t generation_ = 0;
 };
 
 // The log as CSV (RFC 4180, CR LF line ends, decimal points): a header row, then a row per

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -16,6 +17,8 @@
 #include "betting/stake_display.h"
 #include "core/amount.h"
 #include "ui/options_panel.h"
+#include "ui/session_log_window.h"
+#include "ui/window_menu.h"
 
 namespace corvane {
 
@@ -35,6 +38,22 @@ QFont sans(double points, bool bold = false) {
 
 QColor rgb(Rgb c) {
     return QColor(c.r, c.g, c.b);
+}
+
+// The manual the help button opens: the installed one, else the source tree's (a build run
+// where it was made); empty when neither is there.
+QString manual_path() {
+    const QStringList candidates = {
+        QCoreApplication::applicationDirPath() +
+            QStringLiteral("/../share/doc/corvane/manual.html"),
+        QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html"),
+    };
+    for (const QString& path : candidates) {
+        if (QFileInfo::exists(path)) {
+            return QFileInfo(path).canonicalFilePath();
+        }
+    }
+    return {};
 }
 
 // A plain filled rectangle: the side and bottom lines.
@@ -72,8 +91,8 @@ class SkinCover : public QWidget {
     void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
 };
 
-// The skin beneath everything: pointing at it hides the hover pictures, a press of any button
-// on it moves the window.
+// The skin beneath everything: pointing at it hides the hover pictures, a press of the left or
+// middle button on it moves the window; the right button opens the window's menu instead.
 class SkinPicture : public Picture {
   public:
     SkinPicture(QWidget* parent, std::function<void()> pressed)
@@ -84,7 +103,9 @@ class SkinPicture : public Picture {
   protected:
     void mousePressEvent(QMouseEvent* event) override {
         event->accept();
-        pressed_();
+        if (event->button() != Qt::RightButton) {
+            pressed_();
+        }
     }
     void mouseDoubleClickEvent(QMouseEvent* event) override { event->accept(); }
 
@@ -385,26 +406,36 @@ void MainWindow::load_numbers() {
 }
 
 void MainWindow::save_numbers() {
-    const QString name =
-        ask_file(true, QStringLiteral("Game numbers (*.kvn)"), QStringLiteral("kvn"));
-    if (name.isEmpty()) {
-        return;
-    }
-    surface_.report(engine_.save_numbers(QFile::encodeName(name).toStdString()));
+    surface_.save_file(
+        QStringLiteral("Game numbers (*.kvn)"), QStringLiteral("kvn"),
+        [](const Engine& e, const std::string& path) { return e.save_numbers(path); });
 }
 
 void MainWindow::open_manual() {
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() +
-            QStringLiteral("/../share/doc/corvane/manual.html"),
-        QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html"),
-    };
-    for (const QString& path : candidates) {
-        if (QFileInfo::exists(path)) {
-            open_url(QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()));
-            return;
-        }
+    const QString path = manual_path();
+    if (!path.isEmpty()) {
+        open_url(QUrl::fromLocalFile(path));
     }
+}
+
+void MainWindow::open_session_log() {
+    if (log_window_ == nullptr) {
+        log_window_ = new SessionLogWindow(surface_, this);
+    }
+    log_window_->open_beside(*this);
+}
+
+// A right click anywhere on the window: the pictures and labels leave it to the window.
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    event->accept();
+    if (context_menu_ == nullptr) {
+        context_menu_ =
+            make_window_menu(this, {.session_log = [this] { open_session_log(); },
+                                    .export_csv = [this] { export_session_csv(surface_); },
+                                    .help = [this] { open_manual(); },
+                                    .about = [this] { show_about(this, manual_path()); }});
+    }
+    context_menu_->popup(event->globalPos());
 }
 
 // ---- Keyboard -------------------------------------------------------------------------------
@@ -446,6 +477,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         disable_hovers();
     } else if (key == Qt::Key_Z && control) {
         surface_.change([](Engine& e) { e.undo(); });
+    } else if (key == Qt::Key_L && control) {
+        open_session_log();
     } else {
         QWidget::keyPressEvent(event);
         return;
@@ -462,6 +495,9 @@ void MainWindow::refresh() {
     draw_history(g);
     draw_statistics(g);
     options_panel_->refresh();
+    if (log_window_ != nullptr) {
+        log_window_->refresh();
+    }
 }
 
 // The pressed cells, the covers of a spin in progress, its progress line and Cancel.

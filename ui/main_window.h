@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QMenu>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -19,6 +20,7 @@
 namespace corvane {
 
 class OptionsPanel;
+class SessionLogWindow;
 
 class MainWindow : public QWidget {
   public:
@@ -55,6 +57,7 @@ class MainWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     struct SideWidgets {
@@ -83,6 +86,7 @@ class MainWindow : public QWidget {
     void type_digit(int digit);
     void show_typed_number();
     void open_manual();
+    void open_session_log();
     void load_numbers();
     void save_numbers();
     void skin_pressed();
@@ -110,6 +114,8 @@ class MainWindow : public QWidget {
     Bar* win_rate12_ = nullptr;
     Bar* win_rate23_ = nullptr;
     OptionsPanel* options_panel_ = nullptr;
+    QMenu* context_menu_ = nullptr;           // made at the first right click
+    SessionLogWindow* log_window_ = nullptr;  // made when first opened
 };
 
 }  // namespace corvane

@@ -103,5 +103,19 @@ int main(int argc, char** argv) {
         window.refresh();
         save(window, dir, QStringLiteral("options_all_off"));
     }
+
+    // The session log of a fresh game: the spins of the bets picture, then the bets it shows
+    // settled: a loss and a win of Black, dozens and columns won and lost.
+    {
+        MainWindow game;
+        game.show();
+        for (int n :
+             {2, 1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 4, 0, 17, 8, 11, 36}) {
+            spin(game, n);
+        }
+        QTest::keyClick(&game, Qt::Key_L, Qt::ControlModifier);
+        auto* log = game.findChild<QWidget*>(QStringLiteral("SessionLogWindow"));
+        save(*log, dir, QStringLiteral("session-log"));
+    }
     return 0;
 }

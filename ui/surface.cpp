@@ -1,5 +1,6 @@
 #include "ui/surface.h"
 
+#include <QFile>
 #include <QFont>
 #include <QPalette>
 #include <utility>
@@ -25,6 +26,15 @@ void Surface::run_file_action(const std::function<Message(Engine&)>& action) {
 
 QString Surface::ask_file(bool save, const QString& filter, const QString& suffix) const {
     return window_.ask_file ? window_.ask_file(save, filter, suffix) : QString();
+}
+
+void Surface::save_file(
+    const QString& filter, const QString& suffix,
+    const std::function<Message(const Engine&, const std::string& path)>& write) const {
+    const QString name = ask_file(true, filter, suffix);
+    if (!name.isEmpty()) {
+        report(write(engine_, QFile::encodeName(name).toStdString()));
+    }
 }
 
 void Surface::report(const Message& message) const {

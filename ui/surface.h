@@ -40,6 +40,11 @@ class Surface {
     void run_file_action(const std::function<Message(Engine&)>& action);
     // The window's file dialog; an empty name when the player cancels.
     QString ask_file(bool save, const QString& filter, const QString& suffix) const;
+    // Asks for a file to save to and has `write` write it there, then shows its message, if
+    // it has one. Nothing is written when the player cancels.
+    void save_file(
+        const QString& filter, const QString& suffix,
+        const std::function<Message(const Engine&, const std::string& path)>& write) const;
     // Shows an action's message, if it has one.
     void report(const Message& message) const;
 

@@ -290,6 +290,9 @@ void MainWindowTest::press_on_skin_moves_the_window_press_on_label_does_not() {
     };
     press("Image_UI", Qt::LeftButton, {200, 20});
     QCOMPARE(w.move_requests(), 1);
+    press("Image_UI", Qt::MiddleButton, {200, 20});
+    QCOMPARE(w.move_requests(), 2);
+    // The right button opens the window's menu instead.
     press("Image_UI", Qt::RightButton, {200, 20});
     QCOMPARE(w.move_requests(), 2);
     press("HisNum2", Qt::LeftButton, {3, 3});

@@ -1,0 +1,75 @@
+// What a spin and its undo cost the window while the session log is open, on games of growing
+// length: the click, the ticks of its animation (each draws the whole state), the undo, and
+// the log window painted after each. A game of a million loaded numbers must cost a spin no
+// more than a short one.
+//   corvane_log_window_bench [--benchmark_filter=...]   (runs on the offscreen platform)
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <string>
+
+#include "ui/main_window.h"
+
+namespace {
+
+using corvane::MainWindow;
+
+// A game of `count` numbers, loaded as a number file.
+void load(MainWindow& w, std::int64_t count) {
+    std::string bytes;
+    for (std::int64_t i = 0; i < count; ++i) {
+        bytes += std::to_string(i % 37) + '\n';
+    }
+    w.engine().load_numbers_from(bytes);
+    w.refresh();
+}
+
+void click_and_run(MainWindow& w, int n) {
+    QTest::mouseMove(w.findChild<QWidget*>(QStringLiteral("UI_Button_%1").arg(n)), QPoint(9, 9));
+    QTest::mouseClick(w.findChild<QWidget*>(QStringLiteral("UI_Button_Hover_%1").arg(n)),
+                      Qt::LeftButton, {}, QPoint(9, 9));
+    for (int t = 0; t < corvane::kAnimationTicks; ++t) {
+        w.animation_tick();
+    }
+}
+
+// range(0): numbers in the game; range(1): 1 with the log window open, 0 without it.
+void BM_SpinAndUndo(benchmark::State& state) {
+    MainWindow w;
+    w.show();
+    load(w, state.range(0));
+    QWidget* log = nullptr;
+    if (state.range(1) != 0) {
+        QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+        log = w.findChild<QWidget*>(QStringLiteral("SessionLogWindow"));
+    }
+    QApplication::processEvents();
+    for (auto _ : state) {
+        click_and_run(w, 17);
+        if (log != nullptr) {
+            log->repaint();
+        }
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        if (log != nullptr) {
+            log->repaint();
+        }
+    }
+}
+BENCHMARK(BM_SpinAndUndo)
+    ->ArgsProduct({{100, 1000000}, {0, 1}})
+    ->ArgNames({"numbers", "log"})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

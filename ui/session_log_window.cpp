@@ -1,0 +1,222 @@
+#include "ui/session_log_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/amount.h"
+#include "ui/skin.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr int kTextPixels = 12;  // Arial 9 pt at 96 dots per inch, as the window's tooltips
+constexpr int kGap = 8;          // between the main window and the log
+
+// The totals of a family, as the main window's win-rate gauges name them.
+struct FamilyRow {
+    Family family;
+    const char* caption;
+    const char* name;  // Log_WinRate<name>, Log_LosingRun<name>
+    int TableState::*win_rate;
+};
+constexpr std::array<FamilyRow, kFamilyCount> kFamilyRows = {{
+    {Family::F12, "R/B, E/O, L/M", "12", &TableState::win_rate_12},
+    {Family::F23, "Dozens/Columns", "23", &TableState::win_rate_23},
+}};
+
+QFont sans(bool bold = false) {
+    QFont f(skin::sans_family());
+    f.setPixelSize(kTextPixels);
+    f.setBold(bold);
+    return f;
+}
+
+QLabel* label(QWidget* parent, const QString& text, const QString& name = {}, bool value = false) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(sans(value));
+    if (value) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return l;
+}
+
+// The dark look of the main window: its background, silver text, the frames of its options.
+QPalette dark_palette(QPalette pal) {
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        pal.setColor(role, skin::colour::kBackground);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        pal.setColor(role, skin::colour::kSilver);
+    }
+    pal.setColor(QPalette::AlternateBase, skin::colour::kSectionBar);
+    pal.setColor(QPalette::Mid, skin::colour::kFrame);
+    pal.setColor(QPalette::Dark, skin::colour::kFrame);
+    pal.setColor(QPalette::Highlight, skin::colour::kCaptionBack);
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    return pal;
+}
+
+// How wide a column must be for its header and the widest text it is likely to show.
+int column_width(const QFontMetrics& metrics, const QString& header, const QString& widest) {
+    return std::max(metrics.horizontalAdvance(header), metrics.horizontalAdvance(widest)) + 14;
+}
+
+QString widest_text(int column) {
+    using B = SessionLogModel::BetColumn;
+    switch (column) {
+        case SessionLogModel::kSpin:
+            return QStringLiteral("1000000");
+        case SessionLogModel::kNumber:
+            return QStringLiteral("36");
+        case SessionLogModel::kBankroll:
+            return QStringLiteral("1000000,05");
+        default:
+            break;
+    }
+    switch (static_cast<B>((column - 3) % SessionLogModel::kBetColumns)) {
+        case B::Bet:
+            return QStringLiteral("D1+D2");
+        case B::Stake:
+        case B::Paid:
+            return QStringLiteral("16384,05");
+        case B::Chain:
+            return QStringLiteral("22");
+        case B::Result:
+            return QStringLiteral("lost");
+    }
+    return {};
+}
+
+}  // namespace
+
+void export_session_csv(const Surface& surface) {
+    surface.save_file(QStringLiteral("Session (*.csv)"), QStringLiteral("csv"),
+                      [](const Engine& e, const std::string& path) { return e.export_csv(path); });
+}
+
+SessionLogWindow::SessionLogWindow(const Surface& surface, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      surface_(surface),
+      model_(surface.engine().game().log, this) {
+    setObjectName(QStringLiteral("SessionLogWindow"));
+    setWindowTitle(QStringLiteral("Session log"));
+    // The player goes on entering numbers in the main window: opening the log keeps the
+    // keyboard there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setPalette(dark_palette(palette()));
+    setAutoFillBackground(true);
+    setFont(sans());
+
+    build_table();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(build_totals());
+    layout->addWidget(table_, 1);
+    resize(720, 420);
+    refresh();
+    count_losing_runs();
+}
+
+QWidget* SessionLogWindow::build_totals() {
+    auto* totals = new QWidget(this);
+    auto* grid = new QGridLayout(totals);
+    grid->setContentsMargins(0, 0, 0, 4);
+    grid->setHorizontalSpacing(18);
+    grid->addWidget(label(totals, QStringLiteral("Bankroll")), 0, 0);
+    bankroll_ = label(totals, {}, QStringLiteral("Log_Bankroll"), true);
+    grid->addWidget(bankroll_, 0, 1);
+    grid->addWidget(label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
+    grid->addWidget(label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
+    for (const FamilyRow& row : kFamilyRows) {
+        const int at = 2 + index_of(row.family);
+        FamilyLabels& f = families_[index_of(row.family)];
+        grid->addWidget(label(totals, QLatin1String(row.caption)), at, 0);
+        f.win_rate =
+            label(totals, {}, QStringLiteral("Log_WinRate") + QLatin1String(row.name), true);
+        f.losing_run =
+            label(totals, {}, QStringLiteral("Log_LosingRun") + QLatin1String(row.name), true);
+        grid->addWidget(f.win_rate, at, 1);
+        grid->addWidget(f.losing_run, at, 2);
+    }
+    auto* export_button = new QPushButton(QStringLiteral("Export CSV\u2026"), totals);
+    export_button->setObjectName(QStringLiteral("Log_Export"));
+    export_button->setFocusPolicy(Qt::NoFocus);
+    connect(export_button, &QPushButton::clicked, this, [this] { export_session_csv(surface_); });
+    grid->addWidget(export_button, 0, 4, Qt::AlignRight | Qt::AlignTop);
+    grid->setColumnStretch(3, 1);
+    return totals;
+}
+
+void SessionLogWindow::build_table() {
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("Log_Table"));
+    model_.set_font(font());
+    table_->setModel(&model_);
+    // A list to read: nothing to select, and no current cell to mark.
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->setWordWrap(false);
+    table_->setCornerButtonEnabled(false);
+    table_->setGridStyle(Qt::SolidLine);
+    // Every size is fixed up front: a size taken from the contents would read every row.
+    const QFontMetrics metrics(font());
+    QHeaderView* rows = table_->verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(metrics.height() + 6);
+    QHeaderView* columns = table_->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setHighlightSections(false);
+    for (int c = 0; c < SessionLogModel::kColumnCount; ++c) {
+        columns->resizeSection(
+            c,
+            column_width(metrics, model_.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(),
+                         widest_text(c)));
+    }
+}
+
+void SessionLogWindow::open_beside(const QWidget& main) {
+    if (!placed_) {
+        placed_ = true;
+        const QRect beside = main.frameGeometry();
+        const QRect screen = main.screen()->availableGeometry();
+        int x = beside.right() + 1 + kGap;
+        if (x + width() > screen.right() && beside.left() - kGap - width() >= screen.left()) {
+            x = beside.left() - kGap - width();
+        }
+        move(x, beside.top());
+    }
+    show();
+    raise();
+}
+
+void SessionLogWindow::refresh() {
+    const GameState& g = surface_.engine().game();
+    bankroll_->setText(QString::fromStdString(format_amount(g.bankroll)));
+    for (const FamilyRow& row : kFamilyRows) {
+        families_[index_of(row.family)].win_rate->setText(
+            QStringLiteral("%1%").arg(g.*row.win_rate));
+    }
+    if (model_.follow()) {
+        count_losing_runs();
+    }
+}
+
+// Counted over the whole log, so only when its rows changed.
+void SessionLogWindow::count_losing_runs() {
+    for (const FamilyRow& row : kFamilyRows) {
+        families_[index_of(row.family)].losing_run->setText(
+            QString::number(surface_.engine().game().log.longest_losing_run(row.family)));
+    }
+}
+
+}  // namespace corvane

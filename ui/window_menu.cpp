@@ -1,0 +1,52 @@
+#include "ui/window_menu.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMessageBox>
+
+namespace corvane {
+
+namespace {
+
+// The terms Corvane is given under, as the About box states them.
+constexpr const char* kLicence = "Corvane is free software under the MIT licence.";
+
+QAction* add(QMenu* menu, const QString& text, const std::function<void()>& action) {
+    QAction* a = menu->addAction(text);
+    QObject::connect(a, &QAction::triggered, menu, [action] { action(); });
+    return a;
+}
+
+}  // namespace
+
+QMenu* make_window_menu(QWidget* parent, const WindowMenuActions& actions) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("ContextMenu"));
+    QAction* log = add(menu, QStringLiteral("Session log\u2026"), actions.session_log);
+    // The window reads Ctrl+L itself; the menu only shows it.
+    log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    log->setShortcutContext(Qt::WidgetShortcut);
+    log->setShortcutVisibleInContextMenu(true);
+    add(menu, QStringLiteral("Export session as CSV\u2026"), actions.export_csv);
+    menu->addSeparator();
+    add(menu, QStringLiteral("Help"), actions.help);
+    add(menu, QStringLiteral("About Corvane"), actions.about);
+    return menu;
+}
+
+void show_about(QWidget* parent, const QString& manual_path) {
+    const QString manual = manual_path.isEmpty()
+                               ? QStringLiteral("The manual is not installed.")
+                               : QStringLiteral("The manual, which the ? button opens:<br>%1")
+                                     .arg(manual_path.toHtmlEscaped());
+    auto* box =
+        new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Corvane"),
+                        QStringLiteral("<b>Corvane %1</b><p>%2</p><p>%3</p>")
+                            .arg(QStringLiteral(CORVANE_VERSION), QLatin1String(kLicence), manual),
+                        QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("AboutBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace corvane

@@ -1,0 +1,26 @@
+// What a right click anywhere on the main window offers: the session log, its CSV, the manual
+// and the About box. The window's own layout stays as it is; the menu adds no element to it.
+#pragma once
+
+#include <QMenu>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+namespace corvane {
+
+struct WindowMenuActions {
+    std::function<void()> session_log;
+    std::function<void()> export_csv;
+    std::function<void()> help;
+    std::function<void()> about;
+};
+
+// The menu, made once and shown at every right click (object name "ContextMenu").
+QMenu* make_window_menu(QWidget* parent, const WindowMenuActions& actions);
+
+// Shows the About box (object name "AboutBox") and returns at once: the version, the licence,
+// and the manual the help button opens (an empty path: none is installed).
+void show_about(QWidget* parent, const QString& manual_path);
+
+}  // namespace corvane
