@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "betting/stake_display.h"
 #include "core/amount.h"
@@ -111,6 +113,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     set_tooltip_look();
     use_system_dialogs();
+    manual_paths = {QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../share/doc/corvane/manual.html"),
+                    QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html")};
 
     // Bottom to top: what is made later lies above.
     auto* skin_picture = new SkinPicture(this, [this] { skin_pressed(); });
@@ -173,7 +178,7 @@ void MainWindow::set_tooltip_look() {
 
 // The desktop's manual viewer, message box and file dialog; tests put in their own.
 void MainWindow::use_system_dialogs() {
-    open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     show_message = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("Corvane"), text);
     };
@@ -186,8 +191,10 @@ void MainWindow::use_system_dialogs() {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return {};
         }
+        // A game's numbers are confirmed before a new file is made for them, settings only
+        // before they replace a file.
         const QString name = dialog.selectedFiles().constFirst();
-        if (save && !QFileInfo::exists(name) &&
+        if (save && suffix == QLatin1String("kvn") && !QFileInfo::exists(name) &&
             QMessageBox::question(this, QStringLiteral("Corvane"),
                                   QStringLiteral("%1 does not exist.\nCreate it?").arg(name)) !=
                 QMessageBox::Yes) {
@@ -393,17 +400,26 @@ void MainWindow::save_numbers() {
     surface_.report(engine_.save_numbers(QFile::encodeName(name).toStdString()));
 }
 
+// A manual that cannot be shown is named with its full path, so that the player can open it
+// by hand; the window stays as it was.
 void MainWindow::open_manual() {
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() +
-            QStringLiteral("/../share/doc/corvane/manual.html"),
-        QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html"),
-    };
-    for (const QString& path : candidates) {
-        if (QFileInfo::exists(path)) {
-            open_url(QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()));
-            return;
+    QString failure;
+    const auto found = std::find_if(manual_paths.begin(), manual_paths.end(),
+                                    [](const QString& path) { return QFileInfo::exists(path); });
+    if (found != manual_paths.end()) {
+        const QString file = QFileInfo(*found).canonicalFilePath();
+        if (!open_url(QUrl::fromLocalFile(file))) {
+            failure = QStringLiteral(
+                          "The manual could not be opened in a browser.\n"
+                          "Open it by hand:\n%1")
+                          .arg(QDir::toNativeSeparators(file));
         }
+    } else if (!manual_paths.isEmpty()) {
+        failure = QStringLiteral("The manual was not found. It belongs at:\n%1")
+                      .arg(QDir::toNativeSeparators(QDir::cleanPath(manual_paths.first())));
+    }
+    if (!failure.isEmpty() && show_message) {
+        show_message(failure);
     }
 }
 

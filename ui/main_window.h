@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -39,10 +40,12 @@ class MainWindow : public QWidget {
     bool options_open() const { return height() == layout::kOpenHeight; }
 
     // Where the window asks the player, tells them things and opens the manual; tests
-    // replace these.
+    // replace these. open_url reports whether the desktop opened the address.
     std::function<QString(bool save, const QString& filter, const QString& suffix)> ask_file;
     std::function<void(const QString& text)> show_message;
-    std::function<void(const QUrl& url)> open_url;
+    std::function<bool(const QUrl& url)> open_url;
+    // Where the help button looks for the manual, first the installed copy.
+    QStringList manual_paths;
 
     // One tick of the 15 ms animation timer, as the timer delivers it.
     void animation_tick();
