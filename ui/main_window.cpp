@@ -17,6 +17,7 @@
 
 #include "betting/stake_display.h"
 #include "core/amount.h"
+#include "ui/loading_panel.h"
 #include "ui/options_panel.h"
 
 namespace corvane {
@@ -327,18 +328,7 @@ void MainWindow::build_statistics() {
 }
 
 void MainWindow::build_loading_panel() {
-    loading_panel_ = surface_.add_picture(QStringLiteral("LoadingPanel"), layout::kLoadingPanel,
-                                          skin::Art::LoadingPanel);
-    auto* caption = new QLabel(QStringLiteral("LOADING:"), loading_panel_);
-    caption->setObjectName(QStringLiteral("LoadingCaption"));
-    caption->setGeometry(layout::kLoadingCaption);
-    caption->setFont(sans(8, true));
-    QPalette pal = caption->palette();
-    pal.setColor(QPalette::WindowText, skin::colour::kSilver);
-    caption->setPalette(pal);
-    loading_bar_ = new Bar(loading_panel_, QStringLiteral("ProgressBar1"), layout::kLoadingBar,
-                           skin::colour::kProgress, 100);
-    loading_panel_->hide();
+    loading_ = std::make_unique<LoadingPanel>(surface_);
 }
 
 // ---- Actions --------------------------------------------------------------------------------
@@ -380,13 +370,11 @@ void MainWindow::load_numbers() {
     if (name.isEmpty()) {
         return;
     }
+    loading_->show();
     surface_.run_file_action([this, name](Engine& e) {
-        loading_panel_->show();
-        loading_bar_->set_value(100);
-        loading_panel_->repaint();
-        const Message m = e.load_numbers(QFile::encodeName(name).toStdString());
-        loading_bar_->set_value(0);
-        loading_panel_->hide();
+        const Message m =
+            e.load_numbers(QFile::encodeName(name).toStdString(), loading_->progress());
+        loading_->hide();
         return m;
     });
 }

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "core/engine.h"
 #include "ui/bar.h"
@@ -19,6 +20,7 @@
 
 namespace corvane {
 
+class LoadingPanel;
 class OptionsPanel;
 
 class MainWindow : public QWidget {
@@ -105,8 +107,7 @@ class MainWindow : public QWidget {
     Bar* progress_ = nullptr;
     Picture* cancel_inactive_ = nullptr;
     Picture* options_pressed_ = nullptr;
-    QWidget* loading_panel_ = nullptr;
-    Bar* loading_bar_ = nullptr;
+    std::unique_ptr<LoadingPanel> loading_;
     QWidget* bottom_line_ = nullptr;
     std::array<QLabel*, kSideCount> stat_texts_{};
     std::array<Bar*, kStatBarCount> stat_bars_{};
