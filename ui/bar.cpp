@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/accessibility.h"
 #include "ui/skin.h"
 
 namespace corvane {
@@ -13,6 +14,7 @@ Bar::Bar(QWidget* parent, const QString& name, QRect geometry, QColor fill, int 
     : QWidget(parent), fill_(fill), maximum_(maximum), show_text_(show_text) {
     setObjectName(name);
     setGeometry(geometry);
+    accessibility::set_role(this, QAccessible::ProgressBar);
 }
 
 void Bar::set_value(int value) {
@@ -20,6 +22,7 @@ void Bar::set_value(int value) {
     if (value != value_) {
         value_ = value;
         update();
+        accessibility::value_changed(this, value_);
     }
 }
 

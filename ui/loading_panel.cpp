@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include "ui/accessibility.h"
 #include "ui/layout.h"
+#include "ui/reader_texts.h"
 #include "ui/surface.h"
 
 namespace corvane {
@@ -13,6 +15,8 @@ LoadingPanel::LoadingPanel(Surface& surface)
                                  skin::Art::LoadingPanel)),
       bar_(new Bar(panel_, QStringLiteral("ProgressBar1"), layout::kLoadingBar,
                    skin::colour::kProgress, 100)) {
+    accessibility::set_role(panel_, QAccessible::Grouping, QLatin1String(reader::kLoading));
+    bar_->setAccessibleName(QLatin1String(reader::kLoading));
     auto* caption = new QLabel(QStringLiteral("LOADING:"), panel_);
     caption->setObjectName(QStringLiteral("LoadingCaption"));
     caption->setGeometry(layout::kLoadingCaption);

@@ -17,8 +17,10 @@
 
 #include "betting/stake_display.h"
 #include "core/amount.h"
+#include "ui/accessibility.h"
 #include "ui/loading_panel.h"
 #include "ui/options_panel.h"
+#include "ui/reader_texts.h"
 
 namespace corvane {
 
@@ -48,6 +50,7 @@ class Fill : public QWidget {
         setObjectName(name);
         setGeometry(geometry);
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        accessibility::set_artwork(this);
     }
 
   protected:
@@ -63,6 +66,7 @@ class SkinCover : public QWidget {
     SkinCover(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent) {
         setObjectName(name);
         setGeometry(geometry);
+        accessibility::set_artwork(this);
     }
 
   protected:
@@ -209,32 +213,38 @@ void MainWindow::use_system_dialogs() {
 
 void MainWindow::build_chrome() {
     using skin::Art;
-    surface_.add_button(QStringLiteral("Button_Help"), QStringLiteral("Button_Help_Hover"),
-                        layout::kHelpButton, Art::Help, Art::HelpHover, [this] { open_manual(); });
-    surface_.add_button(QStringLiteral("Button_Hide"), QStringLiteral("Button_Hide_Hover"),
-                        layout::kMinimiseButton, Art::Minimise, Art::MinimiseHover,
-                        [this] { showMinimized(); });
-    surface_.add_button(QStringLiteral("Button_Close"), QStringLiteral("Button_Close_Hover"),
-                        layout::kCloseButton, Art::Close, Art::CloseHover,
-                        [] { QApplication::quit(); });
-    surface_.add_button(QStringLiteral("Button_L"), QStringLiteral("Button_L_Hover"),
-                        layout::kLoadNumbersButton, Art::FileLoad, Art::FileLoadHover,
-                        [this] { load_numbers(); });
-    surface_.add_button(QStringLiteral("Button_S"), QStringLiteral("Button_S_Hover"),
-                        layout::kSaveNumbersButton, Art::FileSave, Art::FileSaveHover,
-                        [this] { save_numbers(); });
-    surface_.add_button(QStringLiteral("Button_Cancel"), QStringLiteral("Button_Cancel_Hover"),
-                        layout::kCancelButton, Art::Cancel, Art::CancelHover,
-                        [this] { surface_.change([](Engine& e) { e.undo(); }); });
+    surface_.add_button(
+        QStringLiteral("Button_Help"), QStringLiteral("Button_Help_Hover"), layout::kHelpButton,
+        Art::Help, Art::HelpHover, [this] { open_manual(); }, {}, reader::kHelp);
+    surface_.add_button(
+        QStringLiteral("Button_Hide"), QStringLiteral("Button_Hide_Hover"), layout::kMinimiseButton,
+        Art::Minimise, Art::MinimiseHover, [this] { showMinimized(); }, {}, reader::kMinimise);
+    surface_.add_button(
+        QStringLiteral("Button_Close"), QStringLiteral("Button_Close_Hover"), layout::kCloseButton,
+        Art::Close, Art::CloseHover, [] { QApplication::quit(); }, {}, reader::kClose);
+    surface_.add_button(
+        QStringLiteral("Button_L"), QStringLiteral("Button_L_Hover"), layout::kLoadNumbersButton,
+        Art::FileLoad, Art::FileLoadHover, [this] { load_numbers(); }, {}, reader::kLoadNumbers);
+    surface_.add_button(
+        QStringLiteral("Button_S"), QStringLiteral("Button_S_Hover"), layout::kSaveNumbersButton,
+        Art::FileSave, Art::FileSaveHover, [this] { save_numbers(); }, {}, reader::kSaveNumbers);
+    cancel_ = surface_.add_button(
+        QStringLiteral("Button_Cancel"), QStringLiteral("Button_Cancel_Hover"),
+        layout::kCancelButton, Art::Cancel, Art::CancelHover,
+        [this] { surface_.change([](Engine& e) { e.undo(); }); }, {}, reader::kCancel);
+    cancel_->setAccessibleDescription(QLatin1String(reader::kCancelDescription));
     cancel_inactive_ = surface_.add_picture(QStringLiteral("Button_Cancel_Inactive"),
                                             layout::kCancelButton, Art::CancelInactive);
 
     progress_ = new Bar(this, QStringLiteral("CGauge1"), layout::kProgressBar,
                         skin::colour::kProgress, 100);
+    progress_->setAccessibleName(QLatin1String(reader::kSpinProgress));
 
-    surface_.add_button(QStringLiteral("Button_Options"), QStringLiteral("Button_Options_Hover"),
-                        layout::kOptionsButton, Art::Options, Art::OptionsHover,
-                        [this] { set_options_open(true); });
+    options_button_ = surface_.add_button(
+        QStringLiteral("Button_Options"), QStringLiteral("Button_Options_Hover"),
+        layout::kOptionsButton, Art::Options, Art::OptionsHover, [this] { set_options_open(true); },
+        {}, reader::kOptions);
+    accessibility::set_expanded(options_button_, false);
     options_pressed_ = surface_.add_picture(QStringLiteral("Button_Options_Pressed"),
                                             layout::kOptionsButton, Art::OptionsPressed);
     options_pressed_->setCursor(Qt::PointingHandCursor);
@@ -257,6 +267,8 @@ void MainWindow::build_board() {
         hover->hide();
         pressed->hide();
         surface_.add_hover(hover);
+        accessibility::set_role(normal, QAccessible::Button, reader::number(n));
+        cells_[n] = normal;
         cell_hovers_[n] = hover;
         cell_pressed_[n] = pressed;
         normal->on_move = [this, hover] {
@@ -285,6 +297,11 @@ void MainWindow::build_bet_fields() {
         w.indicator =
             surface_.add_picture(QStringLiteral("BetIndicator_") + name,
                                  QRect(l.indicator, layout::kIndicatorSize), skin::Art::Indicator);
+        // The field speaks for its stake and chain label.
+        accessibility::set_role(w.field, QAccessible::StaticText);
+        accessibility::set_artwork(w.stake);
+        accessibility::set_artwork(w.chain);
+        accessibility::set_role(w.indicator, QAccessible::StaticText, reader::indicator(l.side));
     }
     hide_bets1_ = new SkinCover(this, QStringLiteral("HideBets1"), layout::kBetCoverOutside);
     hide_bets2_ = new SkinCover(this, QStringLiteral("HideBets2"), layout::kBetCoverColumns);
@@ -314,6 +331,7 @@ void MainWindow::build_statistics() {
         const layout::StatBarPlace& b = layout::kStatBars[i];
         stat_bars_[i] = new Bar(this, QLatin1String(b.name), b.rect, skin::colour::kOlive,
                                 stat_bar_maximum(static_cast<StatBar>(i)));
+        stat_bars_[i]->setAccessibleName(reader::stat_bar(static_cast<StatBar>(i)));
     }
     surface_.add_label(QStringLiteral("Stat_WinRate12"), layout::kWinRate12Caption,
                        QStringLiteral("R/B, E/O, L/M win rate:"), pixels(8), false,
@@ -325,6 +343,8 @@ void MainWindow::build_statistics() {
                           skin::colour::kNavy, 100, true);
     win_rate23_ = new Bar(this, QStringLiteral("CGauge_WinRate23"), layout::kWinRate23Bar,
                           skin::colour::kWinRate23, 100, true);
+    win_rate12_->setAccessibleName(QLatin1String(reader::kWinRate12));
+    win_rate23_->setAccessibleName(QLatin1String(reader::kWinRate23));
 }
 
 void MainWindow::build_loading_panel() {
@@ -335,6 +355,7 @@ void MainWindow::build_loading_panel() {
 
 void MainWindow::set_options_open(bool open) {
     options_pressed_->setVisible(open);
+    accessibility::set_expanded(options_button_, open);
     setFixedSize(layout::kWidth, open ? layout::kOpenHeight : layout::kClosedHeight);
     bottom_line_->move(0, height() - layout::kBottomLineRise);
 }
@@ -472,11 +493,13 @@ void MainWindow::refresh() {
 void MainWindow::draw_board(const GameState& g) {
     for (int n = 0; n <= kMaxNumber; ++n) {
         cell_pressed_[n]->setVisible(g.pressed[n]);
+        accessibility::set_available(cells_[n], g.input_ready == 1 && !g.pressed[n]);
     }
     hide_bets1_->setVisible(g.covers_shown);
     hide_bets2_->setVisible(g.covers_shown);
     progress_->set_value(g.gauge1);
     cancel_inactive_->setVisible(!g.undo_available);
+    accessibility::set_available(cancel_, g.undo_available);
 }
 
 // Each side's field, stake, chain label with its hint, and indicator.
@@ -492,6 +515,8 @@ void MainWindow::draw_bets(const GameState& g) {
         w.stake->setText(QString::fromStdString(format_amount(g.stake_label[index_of(c)])));
         w.chain->setText(QString::fromStdString(chain_label_text(g.chain_label[index_of(c)])));
         w.chain->setToolTip(QString::fromStdString(hint_text(c, g.hints[index_of(c)])));
+        const auto side = static_cast<Side>(i);
+        accessibility::set_name(w.field, reader::bet_field(side, g), reader::bet_hint(side, g));
     }
 }
 
@@ -500,6 +525,7 @@ void MainWindow::draw_history(const GameState& g) {
         const HistoryEntry& e = g.history[k];
         QLabel* label = history_[k];
         label->setText(e.number < 0 ? QString() : QString::number(e.number));
+        accessibility::set_name(label, reader::history_entry(k, e));
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, rgb(rgb_of(e.colour)));
         label->setPalette(pal);

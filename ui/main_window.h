@@ -98,6 +98,7 @@ class MainWindow : public QWidget {
     int move_requests_ = 0;
     QString typed_;
 
+    std::array<Picture*, kNumberCount> cells_{};
     std::array<Picture*, kNumberCount> cell_hovers_{};
     std::array<Picture*, kNumberCount> cell_pressed_{};
     std::array<SideWidgets, kSideCount> sides_{};
@@ -105,7 +106,9 @@ class MainWindow : public QWidget {
     QWidget* hide_bets2_ = nullptr;
     std::array<QLabel*, layout::kHistoryShown> history_{};
     Bar* progress_ = nullptr;
+    Picture* cancel_ = nullptr;
     Picture* cancel_inactive_ = nullptr;
+    Picture* options_button_ = nullptr;
     Picture* options_pressed_ = nullptr;
     std::unique_ptr<LoadingPanel> loading_;
     QWidget* bottom_line_ = nullptr;
