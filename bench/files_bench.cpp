@@ -43,6 +43,22 @@ void BM_LoadMillionNumbers(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadMillionNumbers)->Unit(benchmark::kMillisecond);
 
+// The same load followed as the window follows it: what the progress reports cost.
+void BM_LoadMillionNumbersReported(benchmark::State& state) {
+    const std::string path = million_number_file();
+    Engine engine;
+    std::size_t reports = 0;
+    const LoadProgress progress = [&reports](std::size_t, std::size_t) { ++reports; };
+    for (auto _ : state) {
+        if (engine.load_numbers(path, progress)) {
+            state.SkipWithError("load failed");
+        }
+    }
+    benchmark::DoNotOptimize(reports);
+    state.SetItemsProcessed(state.iterations() * kNumbers);
+}
+BENCHMARK(BM_LoadMillionNumbersReported)->Unit(benchmark::kMillisecond);
+
 void BM_SaveMillionNumbers(benchmark::State& state) {
     Engine engine;
     if (engine.load_numbers(million_number_file())) {

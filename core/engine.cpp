@@ -147,19 +147,19 @@ Message Engine::save_text(const std::string& path, std::string_view bytes) const
     return std::nullopt;
 }
 
-Message Engine::load_numbers(const std::string& path) {
+Message Engine::load_numbers(const std::string& path, const LoadProgress& progress) {
     finish_spin();
     Message message;
     const std::optional<std::string> bytes = read_for_load(path, message);
     if (!bytes) {
         return message;
     }
-    return load_numbers_from(*bytes);
+    return load_numbers_from(*bytes, progress);
 }
 
-Message Engine::load_numbers_from(std::string_view bytes) {
+Message Engine::load_numbers_from(std::string_view bytes, const LoadProgress& progress) {
     finish_spin();
-    NumberFile parsed = parse_number_file(bytes);
+    NumberFile parsed = parse_number_file(bytes, progress);
     if (parsed.error) {
         return parsed.error;
     }
@@ -187,9 +187,17 @@ Message Engine::load_numbers_from(std::string_view bytes) {
     // Every computation sees the whole list as its base, so only the final values are those
     // of the game as it was played; those are what stays.
     const auto base = static_cast<std::int64_t>(game_.statistics_list.size());
+    std::size_t done = 0;
     for (std::uint8_t n : game_.statistics_list) {
+        if (progress && done % kProgressEvery == 0) {
+            progress(done, count);
+        }
         game_.current_num = n;
         statistics_calc(game_.stats, n, base);
+        ++done;
+    }
+    if (progress) {
+        progress(done, count);
     }
     game_.input_ready = 1;
     return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include "core/file_io.h"
 #include "core/game_state.h"
+#include "core/number_file.h"
 #include "settings/operations.h"
 
 namespace corvane {
@@ -57,9 +58,14 @@ class Engine {
     void new_game();
 
     // Number files. A load replaces the game by the file's numbers, replayed into the history
-    // and the statistics; a name that does not exist does nothing.
-    Message load_numbers(const std::string& path);
-    Message load_numbers_from(std::string_view bytes);  // the content of a number file
+    // and the statistics; a name that does not exist does nothing. A long load can be followed
+    // through `progress`, which sees two passes: the file's lines checked, then the statistics
+    // replayed, whose total is the count of numbers and which ends at the count of non-zero
+    // ones (a zero counts in no statistic). The game changes only in the second pass, and a
+    // load is the same with or without `progress`.
+    Message load_numbers(const std::string& path, const LoadProgress& progress = {});
+    Message load_numbers_from(std::string_view bytes,  // the content of a number file
+                              const LoadProgress& progress = {});
     Message save_numbers(const std::string& path) const;
 
     // The session log as CSV, through the same writer as the other files.

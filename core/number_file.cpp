@@ -37,11 +37,14 @@ int number_of(std::string_view text) {
 
 }  // namespace
 
-NumberFile parse_number_file(std::string_view bytes) {
+NumberFile parse_number_file(std::string_view bytes, const LoadProgress& progress) {
     NumberFile out;
     const std::vector<std::string_view> lines = split_lines(bytes);
     out.numbers.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (progress && i % kProgressEvery == 0) {
+            progress(i, lines.size());
+        }
         const std::string_view text = trim_blanks(lines[i]);
         if (text.empty()) {
             continue;
@@ -54,6 +57,9 @@ NumberFile parse_number_file(std::string_view bytes) {
             return out;
         }
         out.numbers.push_back(static_cast<std::uint8_t>(n));
+    }
+    if (progress) {
+        progress(lines.size(), lines.size());
     }
     return out;
 }

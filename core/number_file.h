@@ -1,7 +1,9 @@
 // Game-number files: one entered number per line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,10 +16,15 @@ struct NumberFile {
     std::optional<std::string> error;  // the message for a file that is not a list of numbers
 };
 
+// How far a pass over a number file has come: `done` of its `total` steps. A pass reports 0
+// when it starts, then every kProgressEvery steps, and its end when it completes.
+using LoadProgress = std::function<void(std::size_t done, std::size_t total)>;
+inline constexpr std::size_t kProgressEvery = 16384;
+
 // Checks a whole file before anything is taken from it. Lines end at CR LF, CR or LF; each
 // line is trimmed of spaces and tabs; empty lines are skipped; every other line must be a
-// decimal number from 0 to 36 (leading zeros allowed).
-NumberFile parse_number_file(std::string_view bytes);
+// decimal number from 0 to 36 (leading zeros allowed). The progress counts lines.
+NumberFile parse_number_file(std::string_view bytes, const LoadProgress& progress = {});
 
 // The file text of a list of numbers: each one followed by CR LF.
 std::string number_file_text(const std::vector<std::uint8_t>& numbers);

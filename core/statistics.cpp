@@ -75,7 +75,11 @@ std::string stat_display_text(const Statistics& s, Side side) {
 }
 
 int stat_bar_value(const Statistics& s, StatBar bar) {
-    return s.pct[index_of(kBarSide[static_cast<int>(bar)])];
+    return s.pct[index_of(stat_bar_side(bar))];
+}
+
+Side stat_bar_side(StatBar bar) {
+    return kBarSide[static_cast<int>(bar)];
 }
 
 int stat_bar_maximum(StatBar bar) {

@@ -51,5 +51,7 @@ std::string stat_display_text(const Statistics& s, Side side);
 // The value a bar holds (its percentage) and its maximum (99 for the dozens, else 100).
 int stat_bar_value(const Statistics& s, StatBar bar);
 int stat_bar_maximum(StatBar bar);
+// The side whose percentage a bar shows: Red for the Red/Black bar.
+Side stat_bar_side(StatBar bar);
 
 }  // namespace corvane

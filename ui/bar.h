@@ -15,11 +15,18 @@ class Bar : public QWidget {
     void set_value(int value);  // held inside 0..maximum
     int value() const { return value_; }
     int maximum() const { return maximum_; }
+    // The percentage as the bar writes it: "45%".
+    QString text() const;
+
+    // Paints the bar at the painter's device pixel ratio; its paint event does the same.
+    void paint(QPainter& p) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    qreal fill_edge(qreal ratio) const;
+
     QColor fill_;
     int maximum_;
     bool show_text_;

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -13,10 +14,14 @@
 #include <QToolTip>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "betting/stake_display.h"
 #include "core/amount.h"
+#include "ui/accessibility.h"
+#include "ui/loading_panel.h"
 #include "ui/options_panel.h"
+#include "ui/reader_texts.h"
 #include "ui/session_log_window.h"
 #include "ui/window_menu.h"
 
@@ -40,22 +45,6 @@ QColor rgb(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-// The manual the help button opens: the installed one, else the source tree's (a build run
-// where it was made); empty when neither is there.
-QString manual_path() {
-    const QStringList candidates = {
-        QCoreApplication::applicationDirPath() +
-            QStringLiteral("/../share/doc/corvane/manual.html"),
-        QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html"),
-    };
-    for (const QString& path : candidates) {
-        if (QFileInfo::exists(path)) {
-            return QFileInfo(path).canonicalFilePath();
-        }
-    }
-    return {};
-}
-
 // A plain filled rectangle: the side and bottom lines.
 class Fill : public QWidget {
   public:
@@ -64,6 +53,7 @@ class Fill : public QWidget {
         setObjectName(name);
         setGeometry(geometry);
         setAttribute(Qt::WA_TransparentForMouseEvents);
+        accessibility::set_artwork(this);
     }
 
   protected:
@@ -79,6 +69,7 @@ class SkinCover : public QWidget {
     SkinCover(QWidget* parent, const QString& name, QRect geometry) : QWidget(parent) {
         setObjectName(name);
         setGeometry(geometry);
+        accessibility::set_artwork(this);
     }
 
   protected:
@@ -132,6 +123,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     set_tooltip_look();
     use_system_dialogs();
+    manual_paths = {QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/../share/doc/corvane/manual.html"),
+                    QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html")};
 
     // Bottom to top: what is made later lies above.
     auto* skin_picture = new SkinPicture(this, [this] { skin_pressed(); });
@@ -194,7 +188,7 @@ void MainWindow::set_tooltip_look() {
 
 // The desktop's manual viewer, message box and file dialog; tests put in their own.
 void MainWindow::use_system_dialogs() {
-    open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     show_message = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("Corvane"), text);
     };
@@ -207,8 +201,10 @@ void MainWindow::use_system_dialogs() {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return {};
         }
+        // A game's numbers are confirmed before a new file is made for them, settings only
+        // before they replace a file.
         const QString name = dialog.selectedFiles().constFirst();
-        if (save && !QFileInfo::exists(name) &&
+        if (save && suffix == QLatin1String("kvn") && !QFileInfo::exists(name) &&
             QMessageBox::question(this, QStringLiteral("Corvane"),
                                   QStringLiteral("%1 does not exist.\nCreate it?").arg(name)) !=
                 QMessageBox::Yes) {
@@ -222,32 +218,38 @@ void MainWindow::use_system_dialogs() {
 
 void MainWindow::build_chrome() {
     using skin::Art;
-    surface_.add_button(QStringLiteral("Button_Help"), QStringLiteral("Button_Help_Hover"),
-                        layout::kHelpButton, Art::Help, Art::HelpHover, [this] { open_manual(); });
-    surface_.add_button(QStringLiteral("Button_Hide"), QStringLiteral("Button_Hide_Hover"),
-                        layout::kMinimiseButton, Art::Minimise, Art::MinimiseHover,
-                        [this] { showMinimized(); });
-    surface_.add_button(QStringLiteral("Button_Close"), QStringLiteral("Button_Close_Hover"),
-                        layout::kCloseButton, Art::Close, Art::CloseHover,
-                        [] { QApplication::quit(); });
-    surface_.add_button(QStringLiteral("Button_L"), QStringLiteral("Button_L_Hover"),
-                        layout::kLoadNumbersButton, Art::FileLoad, Art::FileLoadHover,
-                        [this] { load_numbers(); });
-    surface_.add_button(QStringLiteral("Button_S"), QStringLiteral("Button_S_Hover"),
-                        layout::kSaveNumbersButton, Art::FileSave, Art::FileSaveHover,
-                        [this] { save_numbers(); });
-    surface_.add_button(QStringLiteral("Button_Cancel"), QStringLiteral("Button_Cancel_Hover"),
-                        layout::kCancelButton, Art::Cancel, Art::CancelHover,
-                        [this] { surface_.change([](Engine& e) { e.undo(); }); });
+    surface_.add_button(
+        QStringLiteral("Button_Help"), QStringLiteral("Button_Help_Hover"), layout::kHelpButton,
+        Art::Help, Art::HelpHover, [this] { open_manual(); }, {}, reader::kHelp);
+    surface_.add_button(
+        QStringLiteral("Button_Hide"), QStringLiteral("Button_Hide_Hover"), layout::kMinimiseButton,
+        Art::Minimise, Art::MinimiseHover, [this] { showMinimized(); }, {}, reader::kMinimise);
+    surface_.add_button(
+        QStringLiteral("Button_Close"), QStringLiteral("Button_Close_Hover"), layout::kCloseButton,
+        Art::Close, Art::CloseHover, [] { QApplication::quit(); }, {}, reader::kClose);
+    surface_.add_button(
+        QStringLiteral("Button_L"), QStringLiteral("Button_L_Hover"), layout::kLoadNumbersButton,
+        Art::FileLoad, Art::FileLoadHover, [this] { load_numbers(); }, {}, reader::kLoadNumbers);
+    surface_.add_button(
+        QStringLiteral("Button_S"), QStringLiteral("Button_S_Hover"), layout::kSaveNumbersButton,
+        Art::FileSave, Art::FileSaveHover, [this] { save_numbers(); }, {}, reader::kSaveNumbers);
+    cancel_ = surface_.add_button(
+        QStringLiteral("Button_Cancel"), QStringLiteral("Button_Cancel_Hover"),
+        layout::kCancelButton, Art::Cancel, Art::CancelHover,
+        [this] { surface_.change([](Engine& e) { e.undo(); }); }, {}, reader::kCancel);
+    cancel_->setAccessibleDescription(QLatin1String(reader::kCancelDescription));
     cancel_inactive_ = surface_.add_picture(QStringLiteral("Button_Cancel_Inactive"),
                                             layout::kCancelButton, Art::CancelInactive);
 
     progress_ = new Bar(this, QStringLiteral("CGauge1"), layout::kProgressBar,
                         skin::colour::kProgress, 100);
+    progress_->setAccessibleName(QLatin1String(reader::kSpinProgress));
 
-    surface_.add_button(QStringLiteral("Button_Options"), QStringLiteral("Button_Options_Hover"),
-                        layout::kOptionsButton, Art::Options, Art::OptionsHover,
-                        [this] { set_options_open(true); });
+    options_button_ = surface_.add_button(
+        QStringLiteral("Button_Options"), QStringLiteral("Button_Options_Hover"),
+        layout::kOptionsButton, Art::Options, Art::OptionsHover, [this] { set_options_open(true); },
+        {}, reader::kOptions);
+    accessibility::set_expanded(options_button_, false);
     options_pressed_ = surface_.add_picture(QStringLiteral("Button_Options_Pressed"),
                                             layout::kOptionsButton, Art::OptionsPressed);
     options_pressed_->setCursor(Qt::PointingHandCursor);
@@ -270,6 +272,8 @@ void MainWindow::build_board() {
         hover->hide();
         pressed->hide();
         surface_.add_hover(hover);
+        accessibility::set_role(normal, QAccessible::Button, reader::number(n));
+        cells_[n] = normal;
         cell_hovers_[n] = hover;
         cell_pressed_[n] = pressed;
         normal->on_move = [this, hover] {
@@ -298,6 +302,11 @@ void MainWindow::build_bet_fields() {
         w.indicator =
             surface_.add_picture(QStringLiteral("BetIndicator_") + name,
                                  QRect(l.indicator, layout::kIndicatorSize), skin::Art::Indicator);
+        // The field speaks for its stake and chain label.
+        accessibility::set_role(w.field, QAccessible::StaticText);
+        accessibility::set_artwork(w.stake);
+        accessibility::set_artwork(w.chain);
+        accessibility::set_role(w.indicator, QAccessible::StaticText, reader::indicator(l.side));
     }
     hide_bets1_ = new SkinCover(this, QStringLiteral("HideBets1"), layout::kBetCoverOutside);
     hide_bets2_ = new SkinCover(this, QStringLiteral("HideBets2"), layout::kBetCoverColumns);
@@ -327,6 +336,7 @@ void MainWindow::build_statistics() {
         const layout::StatBarPlace& b = layout::kStatBars[i];
         stat_bars_[i] = new Bar(this, QLatin1String(b.name), b.rect, skin::colour::kOlive,
                                 stat_bar_maximum(static_cast<StatBar>(i)));
+        stat_bars_[i]->setAccessibleName(reader::stat_bar(static_cast<StatBar>(i)));
     }
     surface_.add_label(QStringLiteral("Stat_WinRate12"), layout::kWinRate12Caption,
                        QStringLiteral("R/B, E/O, L/M win rate:"), pixels(8), false,
@@ -338,27 +348,19 @@ void MainWindow::build_statistics() {
                           skin::colour::kNavy, 100, true);
     win_rate23_ = new Bar(this, QStringLiteral("CGauge_WinRate23"), layout::kWinRate23Bar,
                           skin::colour::kWinRate23, 100, true);
+    win_rate12_->setAccessibleName(QLatin1String(reader::kWinRate12));
+    win_rate23_->setAccessibleName(QLatin1String(reader::kWinRate23));
 }
 
 void MainWindow::build_loading_panel() {
-    loading_panel_ = surface_.add_picture(QStringLiteral("LoadingPanel"), layout::kLoadingPanel,
-                                          skin::Art::LoadingPanel);
-    auto* caption = new QLabel(QStringLiteral("LOADING:"), loading_panel_);
-    caption->setObjectName(QStringLiteral("LoadingCaption"));
-    caption->setGeometry(layout::kLoadingCaption);
-    caption->setFont(sans(8, true));
-    QPalette pal = caption->palette();
-    pal.setColor(QPalette::WindowText, skin::colour::kSilver);
-    caption->setPalette(pal);
-    loading_bar_ = new Bar(loading_panel_, QStringLiteral("ProgressBar1"), layout::kLoadingBar,
-                           skin::colour::kProgress, 100);
-    loading_panel_->hide();
+    loading_ = std::make_unique<LoadingPanel>(surface_);
 }
 
 // ---- Actions --------------------------------------------------------------------------------
 
 void MainWindow::set_options_open(bool open) {
     options_pressed_->setVisible(open);
+    accessibility::set_expanded(options_button_, open);
     setFixedSize(layout::kWidth, open ? layout::kOpenHeight : layout::kClosedHeight);
     bottom_line_->move(0, height() - layout::kBottomLineRise);
 }
@@ -394,13 +396,11 @@ void MainWindow::load_numbers() {
     if (name.isEmpty()) {
         return;
     }
+    loading_->show();
     surface_.run_file_action([this, name](Engine& e) {
-        loading_panel_->show();
-        loading_bar_->set_value(100);
-        loading_panel_->repaint();
-        const Message m = e.load_numbers(QFile::encodeName(name).toStdString());
-        loading_bar_->set_value(0);
-        loading_panel_->hide();
+        const Message m =
+            e.load_numbers(QFile::encodeName(name).toStdString(), loading_->progress());
+        loading_->hide();
         return m;
     });
 }
@@ -411,11 +411,30 @@ void MainWindow::save_numbers() {
         [](const Engine& e, const std::string& path) { return e.save_numbers(path); });
 }
 
+// A manual that cannot be shown is named with its full path, so that the player can open it
+// by hand; the window stays as it was.
 void MainWindow::open_manual() {
-    const QString path = manual_path();
-    if (!path.isEmpty()) {
-        open_url(QUrl::fromLocalFile(path));
+    QString failure;
+    if (const QString file = found_manual(); !file.isEmpty()) {
+        if (!open_url(QUrl::fromLocalFile(file))) {
+            failure = QStringLiteral(
+                          "The manual could not be opened in a browser.\n"
+                          "Open it by hand:\n%1")
+                          .arg(QDir::toNativeSeparators(file));
+        }
+    } else if (!manual_paths.isEmpty()) {
+        failure = QStringLiteral("The manual was not found. It belongs at:\n%1")
+                      .arg(QDir::toNativeSeparators(QDir::cleanPath(manual_paths.first())));
     }
+    if (!failure.isEmpty() && show_message) {
+        show_message(failure);
+    }
+}
+
+QString MainWindow::found_manual() const {
+    const auto found = std::find_if(manual_paths.begin(), manual_paths.end(),
+                                    [](const QString& path) { return QFileInfo::exists(path); });
+    return found == manual_paths.end() ? QString() : QFileInfo(*found).canonicalFilePath();
 }
 
 void MainWindow::open_session_log() {
@@ -433,7 +452,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
             make_window_menu(this, {.session_log = [this] { open_session_log(); },
                                     .export_csv = [this] { export_session_csv(surface_); },
                                     .help = [this] { open_manual(); },
-                                    .about = [this] { show_about(this, manual_path()); }});
+                                    .about = [this] { show_about(this, found_manual()); }});
     }
     context_menu_->popup(event->globalPos());
 }
@@ -504,11 +523,13 @@ void MainWindow::refresh() {
 void MainWindow::draw_board(const GameState& g) {
     for (int n = 0; n <= kMaxNumber; ++n) {
         cell_pressed_[n]->setVisible(g.pressed[n]);
+        accessibility::set_available(cells_[n], g.input_ready == 1 && !g.pressed[n]);
     }
     hide_bets1_->setVisible(g.covers_shown);
     hide_bets2_->setVisible(g.covers_shown);
     progress_->set_value(g.gauge1);
     cancel_inactive_->setVisible(!g.undo_available);
+    accessibility::set_available(cancel_, g.undo_available);
 }
 
 // Each side's field, stake, chain label with its hint, and indicator.
@@ -524,6 +545,8 @@ void MainWindow::draw_bets(const GameState& g) {
         w.stake->setText(QString::fromStdString(format_amount(g.stake_label[index_of(c)])));
         w.chain->setText(QString::fromStdString(chain_label_text(g.chain_label[index_of(c)])));
         w.chain->setToolTip(QString::fromStdString(hint_text(c, g.hints[index_of(c)])));
+        const auto side = static_cast<Side>(i);
+        accessibility::set_name(w.field, reader::bet_field(side, g), reader::bet_hint(side, g));
     }
 }
 
@@ -532,6 +555,7 @@ void MainWindow::draw_history(const GameState& g) {
         const HistoryEntry& e = g.history[k];
         QLabel* label = history_[k];
         label->setText(e.number < 0 ? QString() : QString::number(e.number));
+        accessibility::set_name(label, reader::history_entry(k, e));
         QPalette pal = label->palette();
         pal.setColor(QPalette::Window, rgb(rgb_of(e.colour)));
         label->setPalette(pal);

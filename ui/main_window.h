@@ -5,11 +5,13 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QStringList>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "core/engine.h"
 #include "ui/bar.h"
@@ -19,6 +21,7 @@
 
 namespace corvane {
 
+class LoadingPanel;
 class OptionsPanel;
 class SessionLogWindow;
 
@@ -41,10 +44,12 @@ class MainWindow : public QWidget {
     bool options_open() const { return height() == layout::kOpenHeight; }
 
     // Where the window asks the player, tells them things and opens the manual; tests
-    // replace these.
+    // replace these. open_url reports whether the desktop opened the address.
     std::function<QString(bool save, const QString& filter, const QString& suffix)> ask_file;
     std::function<void(const QString& text)> show_message;
-    std::function<void(const QUrl& url)> open_url;
+    std::function<bool(const QUrl& url)> open_url;
+    // Where the help button looks for the manual, first the installed copy.
+    QStringList manual_paths;
 
     // One tick of the 15 ms animation timer, as the timer delivers it.
     void animation_tick();
@@ -86,6 +91,7 @@ class MainWindow : public QWidget {
     void type_digit(int digit);
     void show_typed_number();
     void open_manual();
+    QString found_manual() const;  // the first of manual_paths that exists, or nothing
     void open_session_log();
     void load_numbers();
     void save_numbers();
@@ -97,6 +103,7 @@ class MainWindow : public QWidget {
     int move_requests_ = 0;
     QString typed_;
 
+    std::array<Picture*, kNumberCount> cells_{};
     std::array<Picture*, kNumberCount> cell_hovers_{};
     std::array<Picture*, kNumberCount> cell_pressed_{};
     std::array<SideWidgets, kSideCount> sides_{};
@@ -104,10 +111,11 @@ class MainWindow : public QWidget {
     QWidget* hide_bets2_ = nullptr;
     std::array<QLabel*, layout::kHistoryShown> history_{};
     Bar* progress_ = nullptr;
+    Picture* cancel_ = nullptr;
     Picture* cancel_inactive_ = nullptr;
+    Picture* options_button_ = nullptr;
     Picture* options_pressed_ = nullptr;
-    QWidget* loading_panel_ = nullptr;
-    Bar* loading_bar_ = nullptr;
+    std::unique_ptr<LoadingPanel> loading_;
     QWidget* bottom_line_ = nullptr;
     std::array<QLabel*, kSideCount> stat_texts_{};
     std::array<Bar*, kStatBarCount> stat_bars_{};

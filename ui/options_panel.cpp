@@ -11,7 +11,9 @@
 #include <span>
 #include <vector>
 
+#include "ui/accessibility.h"
 #include "ui/options_rows.h"
+#include "ui/reader_texts.h"
 #include "ui/repeat_scheduler.h"
 #include "ui/surface.h"
 
@@ -48,10 +50,11 @@ struct Arrow {
     std::optional<SettingOp> release;  // written when a press of the arrow ends
 };
 
-// A value on show and where its text comes from.
+// A value on show, where its text comes from, and what screen readers call it.
 struct Value {
     QLabel* label;
     ValueText text;
+    const char* spoken;
 };
 
 void set_text(QLabel* label, const QString& text) {
@@ -163,6 +166,7 @@ struct OptionsPanel::Impl {
         const QString base = QStringLiteral("ChBx_") + QLatin1String(row.stem);
         k.checked = picture(base + QStringLiteral("_Checked"), r, Art::CheckOn);
         k.unchecked = picture(base + QStringLiteral("_UnChecked"), r, Art::CheckOff);
+        accessibility::set_role(k.checked, QAccessible::CheckBox, reader::caption(row.text));
         k.checked->on_click = [this, off = row.off, c] { apply(off, c); };
         k.unchecked->on_click = [this, on = row.on, c] { apply(on, c); };
         k.caption = caption(base + QStringLiteral("_Text"), row.at + kCheckCaption,
@@ -177,6 +181,7 @@ struct OptionsPanel::Impl {
         k.unchecked = picture(base + QStringLiteral("_UnChecked"), r, Art::RadioOff);
         k.checked = picture(base + QStringLiteral("_Checked"), r, Art::RadioOn);
         k.disabled = picture(base + QStringLiteral("_Disabled"), r, Art::RadioDisabled);
+        accessibility::set_role(k.unchecked, QAccessible::RadioButton, reader::caption(row.text));
         k.unchecked->on_click = [this, select = row.select] { apply(select); };
         // The ticked picture takes clicks without effect, the dim one makes the option inert.
         k.caption =
@@ -203,7 +208,7 @@ struct OptionsPanel::Impl {
             } else {
                 label->setAttribute(Qt::WA_TransparentForMouseEvents);
             }
-            values.push_back({label, row.text});
+            values.push_back({label, row.text, row.spoken});
             labels.push_back(label);
         }
         return labels;
@@ -221,6 +226,7 @@ struct OptionsPanel::Impl {
         a->repeat = row.repeat;
         a->release = row.release;
         a->normal = picture(name, r, right ? Art::ArrowRight : Art::ArrowLeft);
+        accessibility::set_role(a->normal, QAccessible::Button, reader::arrow(row.spoken, right));
         a->active = picture(base + QStringLiteral("_Active"), r,
                             right ? Art::ArrowRightActive : Art::ArrowLeftActive);
         a->active->hide();
@@ -267,12 +273,14 @@ struct OptionsPanel::Impl {
     void build_switches() {
         section(kOptionsSection);
         section(kStatisticsSection);
-        surface.add_button(QStringLiteral("Button_Settings_L"),
-                           QStringLiteral("Button_Settings_Hover_L"), kLoadSettingsButton,
-                           Art::FileLoad, Art::FileLoadHover, [this] { load_settings(); });
-        surface.add_button(QStringLiteral("Button_Settings_S"),
-                           QStringLiteral("Button_Settings_Hover_S"), kSaveSettingsButton,
-                           Art::FileSave, Art::FileSaveHover, [this] { save_settings(); });
+        surface.add_button(
+            QStringLiteral("Button_Settings_L"), QStringLiteral("Button_Settings_Hover_L"),
+            kLoadSettingsButton, Art::FileLoad, Art::FileLoadHover, [this] { load_settings(); }, {},
+            reader::kLoadSettings);
+        surface.add_button(
+            QStringLiteral("Button_Settings_S"), QStringLiteral("Button_Settings_Hover_S"),
+            kSaveSettingsButton, Art::FileSave, Art::FileSaveHover, [this] { save_settings(); }, {},
+            reader::kSaveSettings);
         for (CategoryId c : kAllCategories) {
             categories[index_of(c)] = check(kCategoryChecks[index_of(c)], c);
         }
@@ -339,8 +347,10 @@ struct OptionsPanel::Impl {
 
     void reset_button(const ResetButtonRow& row, std::function<void()> action) {
         const QString name = QStringLiteral("Button_") + QLatin1String(row.text);
-        surface.add_button(name, name + QStringLiteral("_Hover"), row.rect, Art::ResetButton,
-                           Art::ResetButtonHover, std::move(action), QLatin1String(row.text));
+        Picture* button =
+            surface.add_button(name, name + QStringLiteral("_Hover"), row.rect, Art::ResetButton,
+                               Art::ResetButtonHover, std::move(action), QLatin1String(row.text));
+        button->setAccessibleDescription(QLatin1String(row.description));
     }
 
     void build_trend_betting() {
@@ -438,6 +448,7 @@ struct OptionsPanel::Impl {
 
     static void draw(const Check& k, bool on) {
         k.unchecked->setVisible(!on);
+        accessibility::set_checked(k.checked, on);
         set_colour(k.caption, on_off_colour(on));
     }
 
@@ -448,6 +459,10 @@ struct OptionsPanel::Impl {
         second.checked->setVisible(!first_selected);
         first.disabled->setVisible(!option_on);
         second.disabled->setVisible(!option_on);
+        accessibility::set_checked(first.unchecked, first_selected);
+        accessibility::set_checked(second.unchecked, !first_selected);
+        accessibility::set_available(first.unchecked, option_on);
+        accessibility::set_available(second.unchecked, option_on);
         set_colour(first.caption, on_off_colour(option_on && first_selected));
         set_colour(second.caption, on_off_colour(option_on && !first_selected));
     }
@@ -455,6 +470,7 @@ struct OptionsPanel::Impl {
     static void set_usable(const std::vector<Arrow*>& arrows, bool usable) {
         for (Arrow* a : arrows) {
             a->disabled->setVisible(!usable);
+            accessibility::set_available(a->normal, usable);
         }
     }
 
@@ -465,7 +481,9 @@ struct OptionsPanel::Impl {
         }
         draw(show_chains, s.show_chains_id);
         for (const Value& v : values) {
-            set_text(v.label, v.text(engine()));
+            const QString shown = v.text(engine());
+            set_text(v.label, shown);
+            accessibility::set_name(v.label, reader::value(v.spoken, shown));
         }
         draw_reset_on_zero(s);
         draw_bet_automatic_reset(s);

@@ -140,7 +140,8 @@ using ValueText = QString (*)(const Engine& engine);
 struct ValueRow {
     const char* box;  // the box's name
     QRect box_rect;
-    const char* name;  // the value's name
+    const char* name;    // the value's name
+    const char* spoken;  // what a screen reader calls it
     QRect rect;
     bool hides_hovers;  // pointing at the value hides the hover pictures; else it is see-through
     ValueText text;
@@ -150,6 +151,7 @@ inline constexpr std::array<ValueRow, 5> kUpperValues = {{
     {"Box_StartingBet",
      {27, 409, 45, 20},
      "StartingBet",
+     "Starting bet",
      {30, 412, 40, 14},
      true,
      [](const Engine& e) {
@@ -158,18 +160,21 @@ inline constexpr std::array<ValueRow, 5> kUpperValues = {{
     {"Box_CL12",
      {115, 409, 41, 20},
      "Chains_Length12_Text",
+     "1/2 chain length",
      {117, 412, 37, 14},
      true,
      [](const Engine& e) { return list_entry(ValueList::CL12, e.settings().cl12_index); }},
     {"Box_CL23",
      {201, 409, 48, 20},
      "Chains_Length23_Text",
+     "2/3 chain length",
      {205, 412, 40, 14},
      true,
      [](const Engine& e) { return list_entry(ValueList::CL23, e.settings().cl23_index); }},
     {"Box_BettingSystem12",
      {23, 456, 94, 20},
      "BettingSystem12_Text",
+     "1/2 betting system",
      {31, 459, 82, 14},
      false,
      [](const Engine& e) {
@@ -178,6 +183,7 @@ inline constexpr std::array<ValueRow, 5> kUpperValues = {{
     {"Box_BettingSystem23",
      {157, 456, 93, 20},
      "BettingSystem23_Text",
+     "2/3 betting system",
      {156, 459, 93, 14},
      false,
      [](const Engine& e) {
@@ -188,6 +194,7 @@ inline constexpr std::array<ValueRow, 2> kStepsValues = {{
     {"Box_ROZ_Steps12",
      {88, 555, 25, 18},
      "ROZ_Steps12_Text",
+     "Reset on zero, 1/2 steps",
      {90, 557, 21, 14},
      false,
      [](const Engine& e) {
@@ -196,6 +203,7 @@ inline constexpr std::array<ValueRow, 2> kStepsValues = {{
     {"Box_ROZ_Steps23",
      {216, 555, 25, 18},
      "ROZ_Steps23_Text",
+     "Reset on zero, 2/3 steps",
      {218, 557, 21, 14},
      false,
      [](const Engine& e) {
@@ -207,6 +215,7 @@ inline constexpr ValueRow kSetUnitsValue{
     "Box_BAR_SetUnits",
     {464, 554, 41, 18},
     "BAR_SetUnits_Text",
+    "Set Units",
     {466, 556, 37, 14},
     false,
     [](const Engine& e) { return QString::fromStdString(e.shown_set_units()); }};
@@ -247,7 +256,8 @@ inline std::vector<int> repeat_intervals() {
 
 // The two arrows of a value, 20 x 20: a click steps it by one.
 struct StepperRow {
-    const char* stem;  // Button_Arrow_<stem>_Left and _Right, each with _Active (and _Disabled)
+    const char* stem;    // Button_Arrow_<stem>_Left and _Right, each with _Active (and _Disabled)
+    const char* spoken;  // what a screen reader calls the value it steps
     QPoint left;
     QPoint right;
     SettingOp step;
@@ -261,6 +271,7 @@ struct StepperRow {
 // nothing to add.
 inline constexpr std::array<StepperRow, 5> kUpperSteppers = {{
     {"StartingBet",
+     "Starting bet",
      {6, 409},
      {71, 409},
      SettingOp::StartingBet_Step,
@@ -268,6 +279,7 @@ inline constexpr std::array<StepperRow, 5> kUpperSteppers = {{
      kStartingBetRepeat,
      SettingOp::StartingBet_Release},
     {"CL12",
+     "1/2 chain length",
      {94, 409},
      {156, 409},
      SettingOp::CL12_Step,
@@ -275,9 +287,10 @@ inline constexpr std::array<StepperRow, 5> kUpperSteppers = {{
      kNoRepeat,
      {},
      "Button_Arrow_CL12_left"},
-    {"CL23", {179, 409}, {250, 409}, SettingOp::CL23_Step, true},
-    {"BS12", {6, 456}, {117, 456}, SettingOp::BS12_Step},
+    {"CL23", "2/3 chain length", {179, 409}, {250, 409}, SettingOp::CL23_Step, true},
+    {"BS12", "1/2 betting system", {6, 456}, {117, 456}, SettingOp::BS12_Step},
     {"BS23",
+     "2/3 betting system",
      {137, 456},
      {250, 456},
      SettingOp::BS23_Step,
@@ -286,10 +299,15 @@ inline constexpr std::array<StepperRow, 5> kUpperSteppers = {{
      SettingOp::BS23_Release},
 }};
 inline constexpr std::array<StepperRow, 2> kStepsSteppers = {{
-    {"ROZ_Steps12", {67, 554}, {113, 554}, SettingOp::ROZ_Steps12_Step},
-    {"ROZ_Steps23", {195, 554}, {241, 554}, SettingOp::ROZ_Steps23_Step},
+    {"ROZ_Steps12", "Reset on zero, 1/2 steps", {67, 554}, {113, 554}, SettingOp::ROZ_Steps12_Step},
+    {"ROZ_Steps23",
+     "Reset on zero, 2/3 steps",
+     {195, 554},
+     {241, 554},
+     SettingOp::ROZ_Steps23_Step},
 }};
 inline constexpr StepperRow kSetUnitsStepper{"BAR_SetUnits",
+                                             "Set Units",
                                              {443, 553},
                                              {505, 553},
                                              SettingOp::BAR_SetUnits_Step,
@@ -302,14 +320,17 @@ inline constexpr StepperRow kSetUnitsStepper{"BAR_SetUnits",
 inline constexpr QRect kLoadSettingsButton{190, 306, 21, 21};  // Button_Settings_L
 inline constexpr QRect kSaveSettingsButton{213, 306, 21, 21};  // Button_Settings_S
 
-// A manual reset: Button_<text> with the caption <text>.
+// A manual reset: Button_<text> with the caption <text>, and what it does for screen readers.
 struct ResetButtonRow {
     const char* text;
     QRect rect;
+    const char* description;
 };
 
-inline constexpr ResetButtonRow kBetsButton{"BETS", {16, 615, 79, 27}};
-inline constexpr ResetButtonRow kSpinsButton{"SPINS", {99, 615, 79, 27}};
-inline constexpr ResetButtonRow kSettingsButton{"SETTINGS", {182, 615, 79, 27}};
+inline constexpr ResetButtonRow kBetsButton{
+    "BETS", {16, 615, 79, 27}, "Restarts every progression"};
+inline constexpr ResetButtonRow kSpinsButton{"SPINS", {99, 615, 79, 27}, "Starts a new game"};
+inline constexpr ResetButtonRow kSettingsButton{
+    "SETTINGS", {182, 615, 79, 27}, "Goes back to the default options"};
 
 }  // namespace corvane::options

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/accessibility.h"
+
 namespace corvane {
 
 Picture::Picture(QWidget* parent, const QString& name, QRect geometry, skin::Art art, int number,
@@ -12,6 +14,7 @@ Picture::Picture(QWidget* parent, const QString& name, QRect geometry, skin::Art
     setGeometry(geometry);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    accessibility::set_artwork(this);
 }
 
 void Picture::set_art(skin::Art art) {

@@ -1,5 +1,6 @@
 // One picture of the window: an Art painted at the element's size. It takes the pointer for
 // itself, so that nothing beneath it (least of all the bare skin) sees a press or a move.
+// Screen readers pass it by as artwork until it is given a role (ui/accessibility.h).
 #pragma once
 
 #include <QWidget>

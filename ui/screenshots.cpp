@@ -79,6 +79,17 @@ int main(int argc, char** argv) {
     window.set_options_open(true);
     save(window, dir, QStringLiteral("options"));
 
+    // The two win-rate gauges with their captions, a quarter and a half filled.
+    for (int value : {25, 50}) {
+        for (const char* name : {"CGauge_WinRate12", "CGauge_WinRate23"}) {
+            window.findChild<corvane::Bar*>(QLatin1String(name))->set_value(value);
+        }
+        QApplication::processEvents();
+        window.grab(QRect(280, 448, 265, 40))
+            .save(dir + QStringLiteral("/win_rates_%1.png").arg(value));
+    }
+    window.refresh();
+
     // The options panel with every option on, then with every option off.
     {
         using corvane::SettingOp;

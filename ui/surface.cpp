@@ -5,6 +5,8 @@
 #include <QPalette>
 #include <utility>
 
+#include "ui/accessibility.h"
+
 namespace corvane {
 
 Surface::Surface(QWidget* widget, Engine& engine, Window window)
@@ -51,8 +53,9 @@ Picture* Surface::add_picture(const QString& name, QRect geometry, skin::Art art
 
 Picture* Surface::add_button(const QString& name, const QString& hover_name, QRect geometry,
                              skin::Art art, skin::Art hover_art, std::function<void()> action,
-                             const QString& text) {
+                             const QString& text, const QString& spoken) {
     Picture* normal = add_picture(name, geometry, art, 0, text);
+    accessibility::set_role(normal, QAccessible::Button, spoken.isEmpty() ? text : spoken);
     Picture* hover = add_picture(hover_name, geometry, hover_art, 0, text);
     normal->setCursor(Qt::PointingHandCursor);
     hover->setCursor(Qt::PointingHandCursor);

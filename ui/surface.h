@@ -49,12 +49,13 @@ class Surface {
     void report(const Message& message) const;
 
     // Element factories. A button is a normal picture with its hover picture above it; only
-    // the hover picture takes the click.
+    // the hover picture takes the click. Screen readers know the button by the normal picture,
+    // named `spoken`, or its text.
     Picture* add_picture(const QString& name, QRect geometry, skin::Art art, int number = 0,
                          const QString& text = {});
     Picture* add_button(const QString& name, const QString& hover_name, QRect geometry,
                         skin::Art art, skin::Art hover_art, std::function<void()> action,
-                        const QString& text = {});
+                        const QString& text = {}, const QString& spoken = {});
     QLabel* add_label(const QString& name, QRect geometry, const QString& text, int pixel_size,
                       bool bold, QColor colour, Qt::Alignment align = Qt::AlignLeft);
 

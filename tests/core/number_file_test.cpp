@@ -15,6 +15,7 @@
 #include "tests/support/engine_access.h"
 #include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
+#include "tools/trace.h"
 
 namespace corvane {
 namespace {
@@ -302,6 +303,62 @@ TEST(NumberFile, SaveRightAfterALoadWritesTheFileNumbersAgain) {
     EXPECT_EQ(read_bytes(out), "7\r\n5\r\n36\r\n");
     fs::remove(in);
     fs::remove(out);
+}
+
+// A long load reported as it goes: the lines checked, then the statistics replayed, each pass
+// from 0 to its end in steps no longer than the reporting interval; the game it leaves is the
+// one a load without reports leaves, and it is untouched until the file has been checked.
+TEST(NumberFile, ProgressOfALongLoadChangesNothing) {
+    std::string bytes;
+    std::size_t non_zero = 0;
+    for (int i = 0; i < 40000; ++i) {
+        const int n = (i * 7) % kNumberCount;
+        bytes += std::to_string(n) + "\r\n";
+        non_zero += n != 0 ? 1 : 0;
+    }
+    bytes += "\r\n";  // a blank line is checked, and gives no number
+    Engine plain = played_game();
+    Engine followed = played_game();
+    const Numbers before = followed.game().numbers;
+    ASSERT_EQ(plain.load_numbers_from(bytes), std::nullopt);
+
+    std::vector<std::vector<std::pair<std::size_t, std::size_t>>> passes;
+    bool touched_while_checking = false;
+    const LoadProgress record = [&](std::size_t done, std::size_t total) {
+        if (done == 0 || passes.empty()) {
+            passes.emplace_back();
+        }
+        passes.back().emplace_back(done, total);
+        touched_while_checking |= passes.size() == 1 && followed.game().numbers != before;
+    };
+    ASSERT_EQ(followed.load_numbers_from(bytes, record), std::nullopt);
+    EXPECT_EQ(trace_line(followed, "", std::nullopt), trace_line(plain, "", std::nullopt));
+    EXPECT_EQ(session_csv(followed.game().log), session_csv(plain.game().log));
+    EXPECT_FALSE(touched_while_checking);
+
+    ASSERT_EQ(passes.size(), 2U);
+    const std::size_t ends[] = {40001, non_zero};
+    const std::size_t totals[] = {40001, 40000};
+    for (std::size_t p = 0; p < 2; ++p) {
+        SCOPED_TRACE(p);
+        EXPECT_EQ(passes[p].front().first, 0U);
+        EXPECT_EQ(passes[p].back().first, ends[p]);
+        for (std::size_t k = 0; k < passes[p].size(); ++k) {
+            EXPECT_EQ(passes[p][k].second, totals[p]);
+            if (k > 0) {
+                EXPECT_GT(passes[p][k].first, passes[p][k - 1].first);
+                EXPECT_LE(passes[p][k].first - passes[p][k - 1].first, kProgressEvery);
+            }
+        }
+    }
+
+    // A refused file stops in the first pass, before anything is taken from it.
+    passes.clear();
+    const GameState kept = followed.game();
+    EXPECT_EQ(followed.load_numbers_from(bytes + "x\r\n", record),
+              "'x' in line 40002 is not a number from 0 to 36");
+    expect_untouched(kept, followed.game());
+    EXPECT_EQ(passes.size(), 1U);
 }
 
 TEST(NewGame, EmptiesTheGameAndKeepsStakesAndHints) {

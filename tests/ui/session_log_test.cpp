@@ -95,7 +95,10 @@ void SessionLogTest::context_menu_on_any_element() {
     MainWindow w;
     QList<QUrl> opened;
     QStringList asked;
-    w.open_url = [&](const QUrl& url) { opened << url; };
+    w.open_url = [&](const QUrl& url) {
+        opened << url;
+        return true;
+    };
     w.ask_file = [&](bool save, const QString& filter, const QString& suffix) {
         asked << QStringLiteral("%1 %2 %3").arg(save).arg(filter, suffix);
         return QString();
