@@ -58,13 +58,18 @@ void win_lose(TableState& table, const Settings& settings, CategoryId category) 
     const std::span<const SideMarks> marks = marks_of(table, category);
     const auto field = [&](int k) { return marks[static_cast<std::size_t>(k)].field; };
     const int sides = static_cast<int>(marks.size());
-    bool any = false;
+    std::uint8_t bet_sides = 0;
     for (int k = 0; k < sides; ++k) {
-        any = any || field(k);
+        bet_sides |= field(k) ? static_cast<std::uint8_t>(1U << k) : 0U;
     }
-    if (!any) {
+    if (bet_sides == 0) {
         return;
     }
+    // The bet as its labels show it, for the session log.
+    CategorySpin& record = table.last_spin[index_of(category)];
+    record.bet_sides = bet_sides;
+    record.stake = table.stake_label[index_of(category)];
+    record.chain = table.chain_label[index_of(category)];
     // The bet wins when it lies on the side the number falls on, and loses when it lies on all
     // the others. Each test reads the marks as they stand: a win has already cleared them.
     const int number = table.current_num;
@@ -132,10 +137,11 @@ void bet_automatic_reset_check(TableState& table, const Settings& settings) {
 }
 
 void calc_bets_count(TableState& table, const Settings& settings) {
+    const std::uint32_t shown = stakes_on_show(table);
     for (CategoryId c : kAllCategories) {
         // A bet that an undo brought back after its category was switched off is never
         // settled, so it is not counted either.
-        if (settings.enabled(c) && stake_on_show(table, c)) {
+        if (settings.enabled(c) && (shown & side_bits(c)) != 0) {
             ++(table.*counters(family_of(c)).bets);
         }
     }

@@ -45,7 +45,8 @@ struct CategorySpin {
     double charged = 0;    // charged for the bet laid in this spin
     int chain_found = 0;   // the chain matched in this spin, if one was
     // The bet that stood on the number and was settled: its sides or sections (bit k for the
-    // category's k-th side), its stake on each and its chain, as its labels showed them.
+    // category's k-th side), its stake on each and its chain, as its labels showed them; for
+    // the session log.
     std::uint8_t bet_sides = 0;
     double stake = 0;
     int chain = 0;
@@ -83,15 +84,24 @@ inline std::span<const SideMarks> marks_of(const TableState& table, CategoryId c
     return std::span(table.marks).subspan(index_of(info(c).first_side), info(c).side_count);
 }
 
+// The sides of a category as bits of Side.
+constexpr std::uint32_t side_bits(CategoryId c) {
+    return ((1U << info(c).side_count) - 1U) << index_of(info(c).first_side);
+}
+
+// The sides whose stake label shows, as bits of Side.
+inline std::uint32_t stakes_on_show(const TableState& table) {
+    std::uint32_t bits = 0;
+    for (int s = 0; s < kSideCount; ++s) {
+        bits |= table.marks[static_cast<std::size_t>(s)].stake ? 1U << s : 0U;
+    }
+    return bits;
+}
+
 // A category has a bet on show while one of its stake labels shows: what the bet counting, the
 // switching off of a category and the undo read.
 inline bool stake_on_show(const TableState& table, CategoryId c) {
-    for (const SideMarks& m : marks_of(table, c)) {
-        if (m.stake) {
-            return true;
-        }
-    }
-    return false;
+    return (stakes_on_show(table) & side_bits(c)) != 0;
 }
 
 // The bet and win counters and the win rate of each family, by their names on the table.

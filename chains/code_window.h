@@ -19,11 +19,14 @@ class CodeWindow {
 
     int size() const { return size_; }
     bool empty() const { return size_ == 0; }
-    char operator[](int i) const { return codes_[i]; }
-    std::string_view view() const { return {codes_.data(), static_cast<std::size_t>(size_)}; }
+    char operator[](int i) const { return codes_[start_ + i]; }
+    std::string_view view() const {
+        return {codes_.data() + start_, static_cast<std::size_t>(size_)};
+    }
     std::string str() const { return std::string(view()); }
 
     void clear() {
+        start_ = 0;
         size_ = 0;
         key_ = 0;
     }
@@ -43,6 +46,7 @@ class CodeWindow {
         if (text.size() > kCapacity) {
             text.remove_prefix(text.size() - kCapacity);
         }
+        start_ = 0;
         size_ = static_cast<std::uint8_t>(text.size());
         text.copy(codes_.data(), text.size());
         key_ = key_of(text);
@@ -52,13 +56,18 @@ class CodeWindow {
         if (size_ == kCapacity) {
             drop_front(1);
         }
-        codes_[size_++] = code;
+        if (start_ + size_ == kBuffer) {
+            // The codes have slid to the end of the buffer: back to its start, once in a while.
+            std::memmove(codes_.data(), codes_.data() + start_, size_);
+            start_ = 0;
+        }
+        codes_[start_ + size_++] = code;
         key_ = (key_ << 2) | static_cast<std::uint64_t>((code - '0') & 3);
     }
 
     // Removes the n oldest codes.
     void drop_front(int n) {
-        std::memmove(codes_.data(), codes_.data() + n, static_cast<std::size_t>(size_ - n));
+        start_ = static_cast<std::uint8_t>(start_ + n);
         size_ = static_cast<std::uint8_t>(size_ - n);
         key_ = size_ == kCapacity ? key_ : key_ & ((std::uint64_t{1} << (2 * size_)) - 1);
     }
@@ -68,8 +77,13 @@ class CodeWindow {
     }
 
   private:
+    // The codes slide forward through a buffer twice the capacity as the oldest are cut, so
+    // cutting moves nothing.
+    static constexpr int kBuffer = 2 * kCapacity;
+
     std::uint64_t key_ = 0;
-    std::array<char, kCapacity> codes_{};
+    std::array<char, kBuffer> codes_{};
+    std::uint8_t start_ = 0;
     std::uint8_t size_ = 0;
 };
 

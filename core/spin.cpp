@@ -54,23 +54,10 @@ void analyse_category(GameState& game, const Settings& settings, CategoryId cate
 
 namespace {
 
-// What the session log keeps of the bet about to be settled: the sides its fields cover, and
-// the stake and chain its labels show.
-void note_standing_bet(GameState& game, CategoryId c) {
-    CategorySpin& record = game.last_spin[index_of(c)];
-    const std::span<const SideMarks> marks = marks_of(game, c);
-    for (std::size_t k = 0; k < marks.size(); ++k) {
-        record.bet_sides |= marks[k].field ? static_cast<std::uint8_t>(1U << k) : 0U;
-    }
-    record.stake = game.stake_label[index_of(c)];
-    record.chain = game.chain_label[index_of(c)];
-}
-
 // The bet placed on the previous spin is settled before the windows take the new code, so a
 // chain ended by a win can be followed by a new one found on this very spin.
 void predict_category(GameState& game, const Settings& settings, CategoryId c) {
     hidden_bet_fields_check(game);
-    note_standing_bet(game, c);
     win_lose(game, settings, c);
     list_add(game.category(c), c, game.current_num, settings.window(family_of(c)));
     analyse_category(game, settings, c);

@@ -48,6 +48,7 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
     // sum is the engine's to the last bit.
     double bankroll = bankroll_before;
 
+    const std::uint32_t shown = stakes_on_show(game);
     for (CategoryId c : kAllCategories) {
         if (!settings.enabled(c)) {
             continue;
@@ -70,7 +71,7 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
         }
         cat.paid += what.paid;
         bankroll += what.paid;
-        if (stake_on_show(game, c)) {
+        if ((shown & side_bits(c)) != 0) {
             ++cat.bets;
             ++placed_now[fi];
         }
