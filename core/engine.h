@@ -57,7 +57,9 @@ class Engine {
     void new_game();
 
     // Number files. A load replaces the game by the file's numbers, replayed into the history
-    // and the statistics; a name that does not exist does nothing.
+    // and the statistics; a name that does not exist does nothing. What is not a regular file,
+    // or is larger than kMaxNumberFileBytes (kMaxSettingsFileBytes for settings), is refused
+    // unread with its message, as a file that cannot be read is.
     Message load_numbers(const std::string& path);
     Message load_numbers_from(std::string_view bytes);  // the content of a number file
     Message save_numbers(const std::string& path) const;
