@@ -373,6 +373,10 @@ void MainWindow::load_numbers() {
     if (name.isEmpty()) {
         return;
     }
+    load_number_file(name);
+}
+
+void MainWindow::load_number_file(const QString& name) {
     surface_.run_file_action([this, name](Engine& e) {
         loading_panel_->show();
         loading_bar_->set_value(100);
