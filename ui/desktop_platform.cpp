@@ -22,8 +22,7 @@ DesktopEnvironment DesktopEnvironment::current() {
             .qt_platform = variable("QT_QPA_PLATFORM")};
 }
 
-PlatformChoice choose_platform(const DesktopEnvironment& environment) {
-    const DesktopEnvironment& e = environment;
+PlatformChoice choose_platform(const DesktopEnvironment& e) {
     const bool wayland =
         e.session_type == "wayland" || (e.session_type != "x11" && !e.wayland_display.empty());
     if (!e.qt_platform.empty() || !wayland) {
