@@ -57,9 +57,7 @@ class Engine {
     void new_game();
 
     // Number files. A load replaces the game by the file's numbers, replayed into the history
-    // and the statistics; a name that does not exist does nothing. What is not a regular file,
-    // or is larger than kMaxNumberFileBytes (kMaxSettingsFileBytes for settings), is refused
-    // unread with its message, as a file that cannot be read is.
+    // and the statistics; a name that does not exist does nothing.
     Message load_numbers(const std::string& path);
     Message load_numbers_from(std::string_view bytes);  // the content of a number file
     Message save_numbers(const std::string& path) const;
@@ -71,6 +69,8 @@ class Engine {
     Changes apply(SettingOp op, CategoryId category = {}, int step = 0);
 
     // Settings files, and the SETTINGS button (the default options, applied as a file).
+    // Loads of either kind refuse, unread and with their message, what is not a regular file or
+    // is larger than kMaxNumberFileBytes (numbers) or kMaxSettingsFileBytes (settings).
     Message load_settings(const std::string& path, Changes* changes = nullptr);
     Message load_settings_from(std::string_view bytes, Changes* changes = nullptr);
     Message save_settings(const std::string& path) const;

@@ -16,7 +16,7 @@ using corvane::MainWindow;
 using corvane::testing::element;
 using corvane::testing::shown;
 
-class DesktopTest : public QObject {
+class LaunchTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -25,7 +25,7 @@ class DesktopTest : public QObject {
     void open_file_loads_as_the_load_buttons_do();
 };
 
-void DesktopTest::platform_data() {
+void LaunchTest::platform_data() {
     QTest::addColumn<QString>("session");
     QTest::addColumn<QString>("wayland_display");
     QTest::addColumn<QString>("display");
@@ -54,7 +54,7 @@ void DesktopTest::platform_data() {
     // clang-format on
 }
 
-void DesktopTest::platform() {
+void LaunchTest::platform() {
     QFETCH(QString, session);
     QFETCH(QString, wayland_display);
     QFETCH(QString, display);
@@ -66,7 +66,7 @@ void DesktopTest::platform() {
     QTEST(choice.cannot_stay_on_top, "warn");
 }
 
-void DesktopTest::open_file_loads_as_the_load_buttons_do() {
+void LaunchTest::open_file_loads_as_the_load_buttons_do() {
     const QString base = QDir::tempPath() + QStringLiteral("/corvane_desktop_%1_").arg(getpid());
     auto write = [&](const QString& name, const std::string& bytes) {
         QFile file(base + name);
@@ -123,5 +123,5 @@ void DesktopTest::open_file_loads_as_the_load_buttons_do() {
     }
 }
 
-QTEST_MAIN(DesktopTest)
-#include "desktop_test.moc"
+QTEST_MAIN(LaunchTest)
+#include "launch_test.moc"
