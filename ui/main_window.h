@@ -44,12 +44,6 @@ class MainWindow : public QWidget {
     std::function<void(const QString& text)> show_message;
     std::function<void(const QUrl& url)> open_url;
 
-    // Loads a file named outside the window (on the command line, by the desktop) as the load
-    // buttons do, with the same checks and messages: a number file (.kvn) replaces the game, a
-    // settings file (.kvs) the options. Unlike a name typed into the dialog, a name that does
-    // not exist, or of another kind, gets a message.
-    void open_file(const QString& path);
-
     // One tick of the 15 ms animation timer, as the timer delivers it.
     void animation_tick();
 
@@ -58,6 +52,12 @@ class MainWindow : public QWidget {
 
     // The lower half of the window, with every option.
     OptionsPanel* options_panel() const { return options_panel_; }
+
+    // Loads a file named outside the window (on the command line, by the desktop) as the load
+    // buttons do, with the same checks and messages: a number file (.kvn) replaces the game, a
+    // settings file (.kvs) the options. Unlike a name typed into the dialog, a name that does
+    // not exist, or of another kind, gets a message.
+    void open_file(const QString& path);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
