@@ -1,15 +1,26 @@
-// The window program.
+// The window program. `corvane FILE...` loads each file as the window's load buttons would.
 #include <QApplication>
 
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
+#include "ui/desktop_platform.h"
 #include "ui/main_window.h"
 #include "ui/skin.h"
 
 int main(int argc, char** argv) {
+    const corvane::PlatformChoice platform =
+        corvane::choose_platform(corvane::DesktopEnvironment::current());
+    if (!platform.platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", platform.platform.c_str());
+    }
     QApplication app(argc, argv);
+    if (!platform.platform.empty()) {
+        // The programs Corvane starts (the browser showing the manual) choose their own.
+        qunsetenv("QT_QPA_PLATFORM");
+    }
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setDesktopFileName(QStringLiteral("corvane"));
     QPixmap icon(64, 64);
@@ -21,5 +32,14 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(icon));
     corvane::MainWindow window;
     window.show();
+    // Once the window is on screen, so that the messages stand over it.
+    QTimer::singleShot(0, &window, [&window, &platform] {
+        for (const QString& file : QApplication::arguments().mid(1)) {
+            window.open_file(file);
+        }
+        if (platform.cannot_stay_on_top) {
+            corvane::tell_cannot_stay_on_top(window);
+        }
+    });
     return QApplication::exec();
 }

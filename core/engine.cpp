@@ -127,11 +127,10 @@ namespace {
 
 // A file chosen for a load: its bytes, or nothing. A name that does not exist is no error; a
 // file that cannot be read is, with the message to show.
-std::optional<std::string> read_for_load(const std::string& path, Message& message) {
-    FileContent file = read_file(path);
-    if (file.status == ReadStatus::Unreadable) {
-        message = "Cannot open file " + path;
-    }
+std::optional<std::string> read_for_load(const std::string& path, std::uintmax_t max_bytes,
+                                         Message& message) {
+    FileContent file = read_file(path, max_bytes);
+    message = read_failure_message(path, file.status, max_bytes);
     if (file.status != ReadStatus::Ok) {
         return std::nullopt;
     }
@@ -150,7 +149,7 @@ Message Engine::save_text(const std::string& path, std::string_view bytes) const
 Message Engine::load_numbers(const std::string& path, const LoadProgress& progress) {
     finish_spin();
     Message message;
-    const std::optional<std::string> bytes = read_for_load(path, message);
+    const std::optional<std::string> bytes = read_for_load(path, kMaxNumberFileBytes, message);
     if (!bytes) {
         return message;
     }
@@ -219,7 +218,7 @@ Changes Engine::apply(SettingOp op, CategoryId category, int step) {
 Message Engine::load_settings(const std::string& path, Changes* changes) {
     finish_spin();
     Message message;
-    const std::optional<std::string> bytes = read_for_load(path, message);
+    const std::optional<std::string> bytes = read_for_load(path, kMaxSettingsFileBytes, message);
     if (!bytes) {
         return message;
     }

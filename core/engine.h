@@ -75,6 +75,8 @@ class Engine {
     Changes apply(SettingOp op, CategoryId category = {}, int step = 0);
 
     // Settings files, and the SETTINGS button (the default options, applied as a file).
+    // Loads of either kind refuse, unread and with their message, what is not a regular file or
+    // is larger than kMaxNumberFileBytes (numbers) or kMaxSettingsFileBytes (settings).
     Message load_settings(const std::string& path, Changes* changes = nullptr);
     Message load_settings_from(std::string_view bytes, Changes* changes = nullptr);
     Message save_settings(const std::string& path) const;

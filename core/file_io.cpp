@@ -12,7 +12,7 @@ namespace corvane {
 
 namespace fs = std::filesystem;
 
-FileContent read_file(const std::string& path) {
+FileContent read_file(const std::string& path, std::uintmax_t max_bytes) {
     FileContent out;
     std::error_code ec;
     const fs::file_status st = fs::status(path, ec);
@@ -24,17 +24,65 @@ FileContent read_file(const std::string& path) {
         out.status = ReadStatus::Unreadable;
         return out;
     }
+    if (!fs::is_regular_file(st)) {
+        out.status = ReadStatus::NotRegular;
+        return out;
+    }
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (!ec && size > max_bytes) {
+        out.status = ReadStatus::TooLarge;
+        return out;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         out.status = ReadStatus::Unreadable;
         return out;
     }
-    out.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!ec) {
+        out.bytes.reserve(static_cast<std::size_t>(size));
+    }
+    // The size is only a hint: the file may have grown since, and some report none at all.
+    char buffer[1 << 16];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > max_bytes - out.bytes.size()) {
+            out = FileContent{ReadStatus::TooLarge, {}};
+            return out;
+        }
+        out.bytes.append(buffer, got);
+    }
     if (in.bad()) {
-        out.status = ReadStatus::Unreadable;
-        out.bytes.clear();
+        out = FileContent{ReadStatus::Unreadable, {}};
     }
     return out;
+}
+
+namespace {
+
+std::string size_text(std::uintmax_t bytes) {
+    constexpr std::uintmax_t kMegabyte = 1 << 20;
+    return bytes % kMegabyte == 0 ? std::to_string(bytes / kMegabyte) + " MB"
+                                  : std::to_string(bytes) + " bytes";
+}
+
+}  // namespace
+
+std::optional<std::string> read_failure_message(const std::string& path, ReadStatus status,
+                                                std::uintmax_t max_bytes) {
+    const std::string message = "Cannot open file " + path;
+    switch (status) {
+        case ReadStatus::Ok:
+        case ReadStatus::Missing:
+            return std::nullopt;
+        case ReadStatus::Unreadable:
+            return message;
+        case ReadStatus::NotRegular:
+            return message + ": it is not a regular file";
+        case ReadStatus::TooLarge:
+            return message + ": it is larger than " + size_text(max_bytes);
+    }
+    return message;
 }
 
 namespace {

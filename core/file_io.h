@@ -2,23 +2,34 @@
 // replace the target only once the new content is completely on disk.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace corvane {
 
-enum class ReadStatus { Ok, Missing, Unreadable };
+enum class ReadStatus { Ok, Missing, Unreadable, NotRegular, TooLarge };
 
 struct FileContent {
     ReadStatus status = ReadStatus::Ok;
     std::string bytes;
 };
 
-// Reads a whole file. A name that does not exist is Missing; a directory, a file without
-// read permission or any read failure is Unreadable.
-FileContent read_file(const std::string& path);
+// Reads a whole file of at most `max_bytes`. A name that does not exist is Missing; a
+// directory, a file without read permission or any read failure is Unreadable. Only regular
+// files are read: a device, a pipe or a socket is NotRegular, found before anything is opened,
+// so that a pipe with no writer cannot hold the caller up. A file above `max_bytes`, by its size
+// or by what it gives while it is read (a file that grows, or one whose size says nothing), is
+// TooLarge; nothing more than `max_bytes` and a little is ever held.
+FileContent read_file(const std::string& path, std::uintmax_t max_bytes);
+
+// The message for a file that exists but cannot be read: "Cannot open file %s", followed by
+// the reason for a file that is not a regular file or is too large. None for Ok and Missing.
+std::optional<std::string> read_failure_message(const std::string& path, ReadStatus status,
+                                                std::uintmax_t max_bytes);
 
 // The file operations behind a save. The program uses the real file system; tests hand the
 // writer one that fails as a full disk, a failing rename or a killed process would.

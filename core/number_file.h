@@ -11,6 +11,10 @@
 
 namespace corvane {
 
+// The largest number file the program reads: some 130 million numbers, far more than any
+// game, yet a bound on what a wrong file (a disk image, a video) can take of the memory.
+inline constexpr std::uintmax_t kMaxNumberFileBytes = std::uintmax_t{512} << 20;
+
 struct NumberFile {
     std::vector<std::uint8_t> numbers;
     std::optional<std::string> error;  // the message for a file that is not a list of numbers

@@ -2,6 +2,7 @@
 // setting operations, and written back.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,10 @@
 #include "settings/operations.h"
 
 namespace corvane {
+
+// The largest settings file the program reads: the 23 short lines of a real one, and room for
+// many more that a load keeps, stay far below it.
+inline constexpr std::uintmax_t kMaxSettingsFileBytes = std::uintmax_t{1} << 20;
 
 // The result of loading a settings text.
 struct SettingsLoad {

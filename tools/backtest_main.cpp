@@ -14,6 +14,7 @@
 #include "core/engine.h"
 #include "core/file_io.h"
 #include "core/number_file.h"
+#include "settings/settings_file.h"
 #include "tools/backtest_options.h"
 #include "tools/backtest_runner.h"
 #include "tools/random_numbers.h"
@@ -80,6 +81,22 @@ int script_mode(const std::string& script, bool trace) {
 
 // ---- Backtests ----
 
+// Reads a number or settings file named on the command line into `bytes`; why it cannot be
+// used, if it cannot. Unlike the window's dialog, a name that does not exist is an error here.
+std::optional<std::string> read_named_file(const std::string& path, const char* what,
+                                           std::uintmax_t max_bytes, std::string& bytes) {
+    corvane::FileContent file = corvane::read_file(path, max_bytes);
+    if (file.status == corvane::ReadStatus::Missing) {
+        return std::string(what) + " " + path + " does not exist";
+    }
+    if (std::optional<std::string> message =
+            corvane::read_failure_message(path, file.status, max_bytes)) {
+        return message;
+    }
+    bytes = std::move(file.bytes);
+    return std::nullopt;
+}
+
 // The engine every game starts from: the default settings, or the settings file's. An error
 // message when the file cannot be used.
 std::optional<std::string> configure(corvane::Engine& configured,
@@ -88,12 +105,13 @@ std::optional<std::string> configure(corvane::Engine& configured,
         return std::nullopt;
     }
     const std::string& path = *settings;
-    const corvane::FileContent file = corvane::read_file(path);
-    if (file.status == corvane::ReadStatus::Missing) {
-        return "settings file " + path + " does not exist";
+    std::string bytes;
+    if (auto error =
+            read_named_file(path, "settings file", corvane::kMaxSettingsFileBytes, bytes)) {
+        return error;
     }
-    if (const corvane::Message message = configured.load_settings(path)) {
-        return file.status == corvane::ReadStatus::Ok ? path + ": " + *message : *message;
+    if (const corvane::Message message = configured.load_settings_from(bytes)) {
+        return path + ": " + *message;
     }
     return std::nullopt;
 }
@@ -108,14 +126,12 @@ int backtest_mode(const corvane::BacktestOptions& options) {
     std::vector<std::vector<std::uint8_t>> games;
     std::uint64_t total = options.random.value_or(0);
     for (const std::string& path : options.files) {
-        const corvane::FileContent file = corvane::read_file(path);
-        if (file.status == corvane::ReadStatus::Missing) {
-            return file_error("number file " + path + " does not exist");
+        std::string bytes;
+        if (auto error =
+                read_named_file(path, "number file", corvane::kMaxNumberFileBytes, bytes)) {
+            return file_error(*error);
         }
-        if (file.status == corvane::ReadStatus::Unreadable) {
-            return file_error("Cannot open file " + path);
-        }
-        corvane::NumberFile parsed = corvane::parse_number_file(file.bytes);
+        corvane::NumberFile parsed = corvane::parse_number_file(bytes);
         if (parsed.error) {
             return file_error(path + ": " + *parsed.error);
         }

@@ -396,6 +396,10 @@ void MainWindow::load_numbers() {
     if (name.isEmpty()) {
         return;
     }
+    load_number_file(name);
+}
+
+void MainWindow::load_number_file(const QString& name) {
     loading_->show();
     surface_.run_file_action([this, name](Engine& e) {
         const Message m =

@@ -60,6 +60,12 @@ class MainWindow : public QWidget {
     // The lower half of the window, with every option.
     OptionsPanel* options_panel() const { return options_panel_; }
 
+    // Loads a file named outside the window (on the command line, by the desktop) as the load
+    // buttons do, with the same checks and messages: a number file (.kvn) replaces the game, a
+    // settings file (.kvs) the options. Unlike a name typed into the dialog, a name that does
+    // not exist, or of another kind, gets a message.
+    void open_file(const QString& path);
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -94,6 +100,7 @@ class MainWindow : public QWidget {
     QString found_manual() const;  // the first of manual_paths that exists, or nothing
     void open_session_log();
     void load_numbers();
+    void load_number_file(const QString& name);
     void save_numbers();
     void skin_pressed();
 

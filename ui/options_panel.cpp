@@ -368,6 +368,10 @@ struct OptionsPanel::Impl {
         if (name.isEmpty()) {
             return;
         }
+        load_settings_file(name);
+    }
+
+    void load_settings_file(const QString& name) {
         surface.run_file_action(
             [name](Engine& e) { return e.load_settings(QFile::encodeName(name).toStdString()); });
     }
@@ -532,6 +536,10 @@ void OptionsPanel::set_clock(std::function<qint64()> clock) {
 
 void OptionsPanel::run_timers() {
     impl_->scheduler.run();
+}
+
+void OptionsPanel::load_settings_file(const QString& name) {
+    impl_->load_settings_file(name);
 }
 
 bool OptionsPanel::timers_running() const {

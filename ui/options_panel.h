@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 namespace corvane {
@@ -29,6 +30,9 @@ class OptionsPanel : public QObject {
     void run_timers();
     // True while any auto-repeat timer runs.
     bool timers_running() const;
+
+    // What the settings load button does once the player has chosen the file `name`.
+    void load_settings_file(const QString& name);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

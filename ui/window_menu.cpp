@@ -8,8 +8,11 @@ namespace corvane {
 
 namespace {
 
-// The terms Corvane is given under, as the About box states them.
-constexpr const char* kLicence = "Corvane is free software under the MIT licence.";
+// The terms Corvane is given under, as the About box states them; the package's copyright file
+// says the same.
+constexpr const char* kLicence =
+    "Copyright 2026 the Corvane developers. All rights reserved: no licence for Corvane has "
+    "been published yet.";
 
 QAction* add(QMenu* menu, const QString& text, const std::function<void()>& action) {
     QAction* a = menu->addAction(text);

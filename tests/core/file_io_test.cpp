@@ -7,14 +7,21 @@
 #include <filesystem>
 #include <set>
 
+#include "core/number_file.h"
+#include "settings/settings_file.h"
 #include "tests/support/faulty_files.h"
 #include "tests/support/files.h"
+#include "tests/support/special_files.h"
 
 namespace corvane {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::FaultyFileSystem;
+using testing::Fifo;
+using testing::sparse_file;
+using testing::temp_path;
+using testing::write_temp;
 
 std::set<std::string> listing(const std::string& folder) {
     std::set<std::string> names;
@@ -63,6 +70,42 @@ TEST(FileIo, LinesEndAtCrLfCrOrLfAfterAnOptionalMark) {
               (Lines{"a", ""}));
     EXPECT_EQ(split_lines("\r\n"), (Lines{""}));
     EXPECT_TRUE(split_lines("").empty());
+}
+
+// Only regular files are read, and only up to the limit their kind sets: a device or a pipe is
+// refused before it is opened, a larger file by its size or, where the size says nothing, by
+// what it gives; a folder stays a file that cannot be opened.
+TEST(FileIo, ReadsOnlyRegularFilesUpToTheLimit) {
+    const std::string ten = write_temp("ten", "0123456789");
+    EXPECT_EQ(read_file(ten, 10).bytes, "0123456789");
+    EXPECT_EQ(read_file(ten, 9).status, ReadStatus::TooLarge);
+    EXPECT_TRUE(read_file(ten, 9).bytes.empty());
+    const std::string huge = sparse_file("huge", kMaxNumberFileBytes + 1);
+    EXPECT_EQ(read_file(huge, kMaxNumberFileBytes).status, ReadStatus::TooLarge);
+    // The kernel's own files say they hold nothing and then give more.
+    EXPECT_EQ(read_file("/proc/self/status", 16).status, ReadStatus::TooLarge);
+    EXPECT_EQ(read_file("/proc/self/status", 1 << 20).status, ReadStatus::Ok);
+
+    const Fifo fifo("pipe");
+    EXPECT_EQ(read_file(fifo.path, 10).status, ReadStatus::NotRegular);
+    EXPECT_EQ(read_file("/dev/zero", 10).status, ReadStatus::NotRegular);
+    const std::string folder = temp_path("folder");
+    fs::create_directories(folder);
+    EXPECT_EQ(read_file(folder, 10).status, ReadStatus::Unreadable);
+    EXPECT_EQ(read_file(temp_path("nowhere"), 10).status, ReadStatus::Missing);
+
+    EXPECT_EQ(read_failure_message("/dev/zero", ReadStatus::NotRegular, kMaxNumberFileBytes),
+              "Cannot open file /dev/zero: it is not a regular file");
+    EXPECT_EQ(read_failure_message("big.kvn", ReadStatus::TooLarge, kMaxNumberFileBytes),
+              "Cannot open file big.kvn: it is larger than 512 MB");
+    EXPECT_EQ(read_failure_message("big.kvs", ReadStatus::TooLarge, kMaxSettingsFileBytes),
+              "Cannot open file big.kvs: it is larger than 1 MB");
+    EXPECT_EQ(read_failure_message("a", ReadStatus::Unreadable, 10), "Cannot open file a");
+    EXPECT_EQ(read_failure_message("a", ReadStatus::Missing, 10), std::nullopt);
+    EXPECT_EQ(read_failure_message("a", ReadStatus::Ok, 10), std::nullopt);
+    fs::remove(ten);
+    fs::remove(huge);
+    fs::remove(folder);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "settings/settings_file.h"
 #include "tests/support/engine_access.h"
 #include "tests/support/files.h"
+#include "tests/support/special_files.h"
 #include "tests/support/tool.h"
 #include "tools/random_numbers.h"
 #include "tools/summary.h"
@@ -156,6 +157,38 @@ TEST(Backtest, BadNumberFileGivesTheWindowsMessage) {
     const ToolRun missing = run_tool(temp_path("nowhere.kvn"));
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("nowhere.kvn"), std::string::npos) << missing.err;
+}
+
+// Number and settings files are read as the window reads them: what is not a regular file, or is
+// larger than any file of its kind, stops the tool with the window's message.
+TEST(Backtest, DevicesPipesFoldersAndHugeFilesStopWithTheirMessage) {
+    const Fifo fifo("pipe.kvn");
+    const std::string folder = temp_path("folder.kvn");
+    std::filesystem::create_directories(folder);
+    const std::string numbers = sparse_file("huge.kvn", kMaxNumberFileBytes + 1);
+    const std::string settings = sparse_file("huge.kvs", kMaxSettingsFileBytes + 1);
+    const struct {
+        std::string args, path;
+        ReadStatus status;
+        std::uintmax_t limit;
+    } cases[] = {
+        {"", "/dev/zero", ReadStatus::NotRegular, kMaxNumberFileBytes},
+        {"", fifo.path, ReadStatus::NotRegular, kMaxNumberFileBytes},
+        {"", folder, ReadStatus::Unreadable, kMaxNumberFileBytes},
+        {"", numbers, ReadStatus::TooLarge, kMaxNumberFileBytes},
+        {"--random 5 --settings ", "/dev/zero", ReadStatus::NotRegular, kMaxSettingsFileBytes},
+        {"--random 5 --settings ", settings, ReadStatus::TooLarge, kMaxSettingsFileBytes},
+    };
+    for (const auto& c : cases) {
+        const ToolRun run = run_tool(c.args + c.path);
+        EXPECT_EQ(run.status, 2) << c.path;
+        EXPECT_TRUE(run.lines.empty()) << c.path;
+        EXPECT_EQ(run.err,
+                  "corvane-backtest: " + *read_failure_message(c.path, c.status, c.limit) + "\n");
+    }
+    std::filesystem::remove(folder);
+    std::filesystem::remove(numbers);
+    std::filesystem::remove(settings);
 }
 
 TEST(Backtest, BadSettingsAndOptionsStopWithStatusTwo) {

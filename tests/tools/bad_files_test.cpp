@@ -10,7 +10,10 @@
 #include <string>
 
 #include "core/engine.h"
+#include "core/number_file.h"
+#include "settings/settings_file.h"
 #include "tests/support/files.h"
+#include "tests/support/special_files.h"
 #include "tools/trace.h"
 
 namespace corvane::testing {
@@ -180,6 +183,25 @@ TEST(BadFiles, FoldersUnreadableFilesAndStrangeNames) {
     chmod(locked.c_str(), 0644);
     fs::remove(locked);
     fs::remove_all(folder);
+}
+
+// A device, a pipe or a file far larger than any of its kind is refused before it is read, with
+// the reason, and nothing changes.
+TEST(BadFiles, DevicesPipesAndHugeFiles) {
+    Engine e = game_in_progress();
+    const std::string before = state(e);
+    const Fifo fifo("pipe");
+    for (const auto& [kind, limit] : {std::pair{Kind::Numbers, kMaxNumberFileBytes},
+                                      std::pair{Kind::Settings, kMaxSettingsFileBytes}}) {
+        for (const std::string& path : {std::string("/dev/zero"), fifo.path}) {
+            EXPECT_EQ(load(e, kind, path),
+                      read_failure_message(path, ReadStatus::NotRegular, limit));
+        }
+        const std::string huge = sparse_file("huge", limit + 1);
+        EXPECT_EQ(load(e, kind, huge), read_failure_message(huge, ReadStatus::TooLarge, limit));
+        fs::remove(huge);
+    }
+    EXPECT_EQ(state(e), before);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // another, and what --help and -- do to the words around them.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <set>
 #include <string>
 #include <utility>
 #include <variant>
@@ -126,6 +129,30 @@ TEST(BacktestOptions, SessionsTakeTheirRulesAndRefuseBadOnes) {
         EXPECT_EQ(refusal(args), message) << args[0] << " " << args.back();
     }
     EXPECT_EQ(refusal({"--sessions", "5", "--chart", "RISK.PNG"}), "(accepted)");
+}
+
+// The manual page has an entry for every option that --help lists.
+TEST(BacktestOptions, ManualPageDescribesEveryOption) {
+    std::ifstream in(CORVANE_SOURCE_DIR "/packaging/corvane-backtest.1.in");
+    const std::string page{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(page.empty());
+    const std::string usage = backtest_usage();
+    std::set<std::string> options;
+    for (std::size_t at = usage.find("--"); at != std::string::npos; at = usage.find("--", at)) {
+        const std::size_t end = usage.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", at + 2);
+        options.insert(usage.substr(at, end - at));
+        at = end;
+    }
+    EXPECT_EQ(options.size(), 16U);
+    for (const std::string& option : options) {
+        std::string roff;  // a hyphen in a page is written \-
+        for (char ch : option) {
+            roff += ch == '-' ? std::string("\\-") : std::string(1, ch);
+        }
+        const bool entry = page.find("\n.B " + roff + "\n") != std::string::npos ||
+                           page.find("\n.BI " + roff + " ") != std::string::npos;
+        EXPECT_TRUE(entry) << option;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,127 @@
+// The window on a real desktop: the platform it asks Qt for in each kind of session, and the
+// files the desktop or the command line hands it.
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+#include <unistd.h>
+
+#include "core/number_file.h"
+#include "settings/settings_file.h"
+#include "tests/support/window.h"
+#include "ui/desktop_platform.h"
+#include "ui/main_window.h"
+
+using corvane::MainWindow;
+using corvane::testing::element;
+using corvane::testing::shown;
+
+class LaunchTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void platform_data();
+    void platform();
+    void open_file_loads_as_the_load_buttons_do();
+};
+
+void LaunchTest::platform_data() {
+    QTest::addColumn<QString>("session");
+    QTest::addColumn<QString>("wayland_display");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<bool>("warn");
+    const auto row = [](const char* name, const char* session, const char* wayland_display,
+                        const char* display, const char* chosen, const char* platform, bool warn) {
+        QTest::newRow(name) << QString(session) << QString(wayland_display) << QString(display)
+                            << QString(chosen) << QString(platform) << warn;
+    };
+    // clang-format off
+    // XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, QT_QPA_PLATFORM; the platform asked for, and
+    // whether the player is told that the window will not stay on top.
+    row("x11 session",                   "x11",     "",          ":0", "",        "",        false);
+    row("wayland with xwayland",         "wayland", "wayland-0", ":0", "",        "xcb",     false);
+    row("wayland alone",                 "wayland", "wayland-0", "",   "",        "wayland", true);
+    row("wayland, no display named",     "wayland", "",          "",   "",        "wayland", true);
+    row("compositor from a console",     "tty",     "wayland-1", ":1", "",        "xcb",     false);
+    row("compositor alone, no session",  "",        "wayland-1", "",   "",        "wayland", true);
+    row("x11 session, stray wayland",    "x11",     "wayland-0", ":0", "",        "",        false);
+    row("player chose wayland",          "wayland", "wayland-0", ":0", "wayland", "",        false);
+    row("player chose xcb",              "wayland", "wayland-0", "",   "xcb",     "",        false);
+    row("console",                       "tty",     "",          "",   "",        "",        false);
+    row("nothing set",                   "",        "",          "",   "",        "",        false);
+    // clang-format on
+}
+
+void LaunchTest::platform() {
+    QFETCH(QString, session);
+    QFETCH(QString, wayland_display);
+    QFETCH(QString, display);
+    QFETCH(QString, chosen);
+    const corvane::PlatformChoice choice =
+        corvane::choose_platform({session.toStdString(), wayland_display.toStdString(),
+                                  display.toStdString(), chosen.toStdString()});
+    QTEST(QString::fromStdString(choice.platform), "platform");
+    QTEST(choice.cannot_stay_on_top, "warn");
+}
+
+void LaunchTest::open_file_loads_as_the_load_buttons_do() {
+    const QString base = QDir::tempPath() + QStringLiteral("/corvane_desktop_%1_").arg(getpid());
+    auto write = [&](const QString& name, const std::string& bytes) {
+        QFile file(base + name);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return file.fileName();
+    };
+    corvane::SettingsText settings = corvane::default_settings_text();
+    settings[0] = "0";  // Red/Black off
+    const QString game = write(QStringLiteral("game.KVN"), "5\r\n0\r\n17\r\n");
+    const QString options =
+        write(QStringLiteral("options.kvs"), corvane::settings_file_text(settings));
+    const QString bad = write(QStringLiteral("bad.kvn"), "5\r\n40\r\n");
+    const QString text = write(QStringLiteral("notes.txt"), "5\r\n");
+    const QString missing = base + QStringLiteral("missing.kvn");
+
+    MainWindow w;
+    QStringList messages;
+    int dialogs = 0;
+    w.show_message = [&](const QString& m) { messages << m; };
+    w.ask_file = [&](bool, const QString&, const QString&) {
+        ++dialogs;
+        return QString();
+    };
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(w.engine().click_number(12));  // a spin in progress is completed first
+
+    w.open_file(game);
+    QCOMPARE(w.engine().game().numbers, (std::vector<std::uint8_t>{5, 0, 17}));
+    QCOMPARE(qobject_cast<QLabel*>(element(w, "HisNum1"))->text(), QStringLiteral("17"));
+    QVERIFY(!shown(w, "LoadingPanel"));
+    w.open_file(options);
+    QCOMPARE(w.engine().settings_text(), settings);
+    QCOMPARE(messages, QStringList{});
+
+    // The load buttons' own checks and messages; a name that does not exist or is of another
+    // kind is said to be so. None of them changes the game.
+    w.open_file(bad);
+    w.open_file(text);
+    w.open_file(missing);
+    const std::string refused = *corvane::parse_number_file("5\r\n40\r\n").error;
+    QCOMPARE(messages,
+             (QStringList{QString::fromStdString(refused),
+                          QStringLiteral("Cannot open file ") + text +
+                              QStringLiteral(": Corvane opens number files (.kvn) and settings "
+                                             "files (.kvs)"),
+                          QStringLiteral("Cannot open file ") + missing +
+                              QStringLiteral(": it does not exist")}));
+    QCOMPARE(w.engine().game().numbers, (std::vector<std::uint8_t>{5, 0, 17}));
+    QCOMPARE(dialogs, 0);
+    for (const QString& file : {game, options, bad, text}) {
+        QFile::remove(file);
+    }
+}
+
+QTEST_MAIN(LaunchTest)
+#include "launch_test.moc"
