@@ -27,30 +27,30 @@ int settled_bets(const TableState& table, std::array<LoggedBet, kCategoryCount>&
 }
 
 std::span<const LoggedBet> SessionLog::bets(std::size_t i) const {
-    return std::span(bets_).subspan(rows_[i].first_bet, rows_[i].bet_count);
+    return bets_.span(rows_[i].first_bet, rows_[i].bet_count);
 }
 
 void SessionLog::add(const TableState& table) {
-    const auto first = static_cast<std::uint32_t>(bets_.size());
-    for (CategoryId c : kAllCategories) {
-        const CategorySpin& what = table.last_spin[index_of(c)];
-        if (what.settled && what.bet_sides != 0) {
-            bets_.push_back(logged(c, what));
-        }
+    std::array<LoggedBet, kCategoryCount> settled;
+    const int count = settled_bets(table, settled);
+    const std::size_t first = bets_.allocate(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) {
+        bets_[first + static_cast<std::size_t>(k)] = settled[static_cast<std::size_t>(k)];
     }
-    rows_.push_back({table.bankroll, first, static_cast<std::uint8_t>(table.current_num),
-                     static_cast<std::uint8_t>(bets_.size() - first)});
+    rows_[rows_.allocate(1)] = {table.bankroll, static_cast<std::uint32_t>(first),
+                                static_cast<std::uint8_t>(table.current_num),
+                                static_cast<std::uint8_t>(count)};
 }
 
 void SessionLog::add_loaded(int number, double bankroll) {
-    rows_.push_back(
-        {bankroll, static_cast<std::uint32_t>(bets_.size()), static_cast<std::uint8_t>(number), 0});
+    rows_[rows_.allocate(1)] = {bankroll, static_cast<std::uint32_t>(bets_.size()),
+                                static_cast<std::uint8_t>(number), 0};
 }
 
 void SessionLog::drop_last() {
-    if (!rows_.empty()) {
-        bets_.resize(rows_.back().first_bet);
-        rows_.pop_back();
+    if (rows_.size() != 0) {
+        bets_.shrink_to(rows_[rows_.size() - 1].first_bet);
+        rows_.shrink_to(rows_.size() - 1);
     }
 }
 
@@ -63,10 +63,12 @@ void SessionLog::clear() {
 std::int64_t SessionLog::longest_losing_run(Family family) const {
     std::int64_t run = 0;
     std::int64_t longest = 0;
-    for (const LoggedBet& bet : bets_) {
-        if (family_of(bet.category) == family) {
-            run = bet.won ? 0 : run + 1;
-            longest = std::max(longest, run);
+    for (std::size_t i = 0; i < size(); ++i) {
+        for (const LoggedBet& bet : bets(i)) {
+            if (family_of(bet.category) == family) {
+                run = bet.won ? 0 : run + 1;
+                longest = std::max(longest, run);
+            }
         }
     }
     return longest;

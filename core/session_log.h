@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "betting/table_state.h"
+#include "core/block_store.h"
 
 namespace corvane {
 
@@ -30,7 +31,7 @@ int settled_bets(const TableState& table, std::array<LoggedBet, kCategoryCount>&
 class SessionLog {
   public:
     std::size_t size() const { return rows_.size(); }
-    bool empty() const { return rows_.empty(); }
+    bool empty() const { return rows_.size() == 0; }
     // How many times the log was emptied. A reader that keeps its place in the log by its
     // size alone cannot tell a new game or a loaded one of the same length from the game it
     // read; with this it can.
@@ -58,8 +59,8 @@ class SessionLog {
         std::uint8_t number;
         std::uint8_t bet_count;
     };
-    std::vector<Row> rows_;
-    std::vector<LoggedBet> bets_;
+    BlockStore<Row> rows_;
+    BlockStore<LoggedBet> bets_;
     std::uint64_t generation_ = 0;
 };
 

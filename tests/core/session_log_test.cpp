@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 #include "core/engine.h"
@@ -105,6 +106,58 @@ TEST(SessionLog, UndoNewGameAndLoadFollowTheGame) {
     e.spin(4);  // play goes on after the loaded numbers
     EXPECT_EQ(log.size(), 4U);
     EXPECT_EQ(log.number(3), 4);
+}
+
+// A long game with short windows lays several bets on most spins, so the log's storage fills
+// block after block, and an undo now and then takes back rows on either side of a block's
+// edge. Every row must still read what the table settled on that spin.
+TEST(SessionLog, LongGameWithUndosReadsWhatEachSpinSettled) {
+    Engine e;
+    for (int i = 0; i < 7; ++i) {
+        e.apply(SettingOp::CL12_Step, {}, -1);
+        e.apply(SettingOp::CL23_Step, {}, -1);
+    }
+    struct Expected {
+        int number;
+        double bankroll;
+        std::vector<LoggedBet> bets;
+    };
+    std::vector<Expected> expected;
+    std::mt19937 gen(7);
+    std::uniform_int_distribution<int> number(0, kMaxNumber);
+    std::size_t total_bets = 0;
+    for (int spin = 1; total_bets < 3 * 4096; ++spin) {
+        e.spin(number(gen));
+        std::array<LoggedBet, kCategoryCount> settled;
+        const int count = settled_bets(e.game(), settled);
+        expected.push_back(
+            {e.game().current_num, e.game().bankroll, {settled.begin(), settled.begin() + count}});
+        total_bets += static_cast<std::size_t>(count);
+        if (spin % 41 == 0) {
+            ASSERT_TRUE(e.undo());
+            total_bets -= expected.back().bets.size();
+            expected.pop_back();
+        }
+    }
+    const SessionLog& log = e.game().log;
+    ASSERT_EQ(log.size(), expected.size());
+    std::size_t multi = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(log.number(i), expected[i].number) << "row " << i;
+        ASSERT_EQ(log.bankroll(i), expected[i].bankroll) << "row " << i;
+        const auto bets = log.bets(i);
+        ASSERT_EQ(bets.size(), expected[i].bets.size()) << "row " << i;
+        for (std::size_t k = 0; k < bets.size(); ++k) {
+            EXPECT_EQ(bets[k].category, expected[i].bets[k].category) << "row " << i;
+            EXPECT_EQ(bets[k].sides, expected[i].bets[k].sides) << "row " << i;
+            EXPECT_EQ(bets[k].stake, expected[i].bets[k].stake) << "row " << i;
+            EXPECT_EQ(bets[k].paid, expected[i].bets[k].paid) << "row " << i;
+            EXPECT_EQ(bets[k].won, expected[i].bets[k].won) << "row " << i;
+            EXPECT_EQ(bets[k].chain, expected[i].bets[k].chain) << "row " << i;
+        }
+        multi += bets.size() > 1 ? 1 : 0;
+    }
+    EXPECT_GT(multi, expected.size() / 4);  // the rows do hold several bets each
 }
 
 TEST(SessionLog, AHeadlessGameKeepsNone) {
