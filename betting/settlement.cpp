@@ -56,12 +56,8 @@ void lose(TableState& table, const Settings& settings, CategoryId category) {
 
 void win_lose(TableState& table, const Settings& settings, CategoryId category) {
     const std::span<const SideMarks> marks = marks_of(table, category);
-    const auto field = [&](int k) { return marks[static_cast<std::size_t>(k)].field; };
     const int sides = static_cast<int>(marks.size());
-    std::uint8_t bet_sides = 0;
-    for (int k = 0; k < sides; ++k) {
-        bet_sides |= field(k) ? static_cast<std::uint8_t>(1U << k) : 0U;
-    }
+    const std::uint8_t bet_sides = sides_marked(table, category, &SideMarks::field);
     if (bet_sides == 0) {
         return;
     }
@@ -78,15 +74,11 @@ void win_lose(TableState& table, const Settings& settings, CategoryId category) 
         if (!number_on(static_cast<Side>(base + k), number)) {
             continue;
         }
-        if (field(k)) {
+        if (marks[static_cast<std::size_t>(k)].field) {
             win(table, settings, category);
         }
-        bool on_all_others = true;
-        for (int other = k + 1 == sides ? 0 : k + 1; other != k;
-             other = other + 1 == sides ? 0 : other + 1) {
-            on_all_others = on_all_others && field(other);
-        }
-        if (on_all_others) {
+        const unsigned others = ((1U << sides) - 1U) & ~(1U << k);
+        if ((sides_marked(table, category, &SideMarks::field) & others) == others) {
             lose(table, settings, category);
         }
     }

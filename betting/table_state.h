@@ -98,10 +98,20 @@ inline std::uint32_t stakes_on_show(const TableState& table) {
     return bits;
 }
 
+// The sides of a category with the mark `which` set, as bits: bit k for its k-th side.
+inline std::uint8_t sides_marked(const TableState& table, CategoryId c, bool SideMarks::*which) {
+    const std::span<const SideMarks> marks = marks_of(table, c);
+    std::uint8_t bits = 0;
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        bits |= marks[k].*which ? static_cast<std::uint8_t>(1U << k) : 0U;
+    }
+    return bits;
+}
+
 // A category has a bet on show while one of its stake labels shows: what the bet counting, the
 // switching off of a category and the undo read.
 inline bool stake_on_show(const TableState& table, CategoryId c) {
-    return (stakes_on_show(table) & side_bits(c)) != 0;
+    return sides_marked(table, c, &SideMarks::stake) != 0;
 }
 
 // The bet and win counters and the win rate of each family, by their names on the table.

@@ -31,11 +31,7 @@ constexpr auto kStandingBets = [] {
 }();
 
 std::array<bool, 3> standing_bet(const GameState& game, const CategoryInfo& ci) {
-    const std::span<const SideMarks> marks = marks_of(game, ci.id);
-    unsigned shown = 0;
-    for (std::size_t k = 0; k < marks.size(); ++k) {
-        shown |= marks[k].stake ? 1U << k : 0U;
-    }
+    const unsigned shown = sides_marked(game, ci.id, &SideMarks::stake);
     const unsigned bet = kStandingBets[index_of(ci.family)][shown];
     return {(bet & 1U) != 0, (bet & 2U) != 0, (bet & 4U) != 0};
 }
