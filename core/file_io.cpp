@@ -116,6 +116,12 @@ std::string temporary_name(const std::string& path) {
     return (target.parent_path() / name).string();
 }
 
+// A name a new file can be put under: neither empty nor a folder's.
+bool can_hold_file(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && !fs::is_directory(path, ec);
+}
+
 }  // namespace
 
 bool FileSystem::write_new(const std::string& path, std::string_view bytes) {
@@ -145,8 +151,7 @@ FileSystem& real_file_system() {
 }
 
 bool write_file_atomically(const std::string& path, std::string_view bytes, FileSystem& files) {
-    std::error_code ec;
-    if (path.empty() || fs::is_directory(path, ec)) {
+    if (!can_hold_file(path)) {
         return false;
     }
     const std::string temp = temporary_name(path);
@@ -160,8 +165,7 @@ bool write_file_atomically(const std::string& path, std::string_view bytes, File
 
 StreamingFile::StreamingFile(std::string path)
     : path_(std::move(path)), temp_(temporary_name(path_)) {
-    std::error_code ec;
-    if (!path_.empty() && !fs::is_directory(path_, ec)) {
+    if (can_hold_file(path_)) {
         file_ = std::fopen(temp_.c_str(), "wb");
     }
     failed_ = file_ == nullptr;
@@ -170,7 +174,7 @@ StreamingFile::StreamingFile(std::string path)
 StreamingFile::~StreamingFile() {
     if (file_ != nullptr) {
         std::fclose(file_);
-        std::remove(temp_.c_str());
+        real_file_system().remove(temp_);
     }
 }
 
@@ -190,16 +194,13 @@ bool StreamingFile::commit() {
     }
     const bool written = std::fclose(file_) == 0 && !failed_;
     file_ = nullptr;
-    std::error_code ec;
-    if (written) {
-        fs::rename(temp_, path_, ec);
-    }
-    if (!written || ec) {
-        fs::remove(temp_, ec);
+    FileSystem& files = real_file_system();
+    if (!written || !files.rename(temp_, path_)) {
+        files.remove(temp_);
         failed_ = true;
         return false;
     }
-    remove_stray_temporaries(path_, real_file_system());
+    remove_stray_temporaries(path_, files);
     return true;
 }
 
