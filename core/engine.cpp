@@ -166,18 +166,16 @@ Message Engine::load_numbers_from(std::string_view bytes, const LoadProgress& pr
     game_.numbers = std::move(parsed.numbers);
     game_.forgotten_numbers = 0;
     game_.input_ready = 0;
-    // Statistics_List_Load
+    // Statistics_List_Load, and the log's rows: a load replays no bets.
     for (std::uint8_t n : game_.numbers) {
         if (n != 0) {
             game_.statistics_list.push_back(n);
         }
-    }
-    game_.undo_available = false;
-    if (game_.keeps_log) {
-        for (std::uint8_t n : game_.numbers) {
-            game_.log.add_loaded(n, game_.bankroll);  // a load replays no bets
+        if (game_.keeps_log) {
+            game_.log.add_loaded(n, game_.bankroll);
         }
     }
+    game_.undo_available = false;
     const std::size_t count = game_.numbers.size();
     for (std::size_t i = count - std::min<std::size_t>(count, kHistorySize); i < count; ++i) {
         game_.current_num = game_.numbers[i];

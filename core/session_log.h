@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "betting/table_state.h"
 #include "core/block_store.h"
