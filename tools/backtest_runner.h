@@ -9,6 +9,7 @@
 
 #include "core/engine.h"
 #include "core/file_io.h"
+#include "tools/long_games.h"
 #include "tools/summary.h"
 #include "tools/trace.h"
 
@@ -54,14 +55,6 @@ class Progress {
     Clock::time_point next_;
 };
 
-// Room for every number the game will keep (NumbersList and Statistics_List take a byte per
-// number each), so that the lists never grow by copying. Only capacity: nothing changes.
-// A run keeps at most this many numbers of its game, plus one batch: the statistics count the
-// ones let go of, and nothing else of a backtest reads them. Memory stays flat however long
-// the run. With --trace every number stays, as the trace lists them.
-inline constexpr std::size_t kNumbersKept = 1024;
-inline constexpr std::uint64_t kForgetBatch = 1 << 16;
-
 class Runner {
   public:
     // `trace`: print the trace line after every spin; `total`: the spins of all games, for
@@ -81,8 +74,8 @@ class Runner {
         for (std::uint64_t i = 0; i < count; ++i) {
             const int n = next();
             recorder.spin(engine, n);
-            if (!trace_ && (i + 1) % kForgetBatch == 0) {
-                engine.forget_old_numbers(kNumbersKept);
+            if (!trace_) {  // the trace lists every number of the game
+                forget_old_numbers_now_and_then(engine, i + 1);
             }
             if (trace_) {
                 const std::string line =

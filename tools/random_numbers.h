@@ -13,10 +13,13 @@ inline constexpr std::uint64_t kDefaultSeed = 1;
 // the same numbers everywhere.
 class SplitMix64 {
   public:
+    // What the state advances by at every step.
+    static constexpr std::uint64_t kGamma = 0x9E3779B97F4A7C15ULL;
+
     explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        std::uint64_t z = (state_ += kGamma);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
         return z ^ (z >> 31);

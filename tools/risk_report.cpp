@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "core/amount.h"
 #include "tools/json_writer.h"
@@ -11,32 +10,24 @@
 
 namespace corvane {
 
-namespace {
-
-std::vector<double> sorted_figures(const SessionsRun& run, double SessionResult::*figure) {
-    std::vector<double> out;
-    out.reserve(run.results.size());
-    for (const SessionResult& r : run.results) {
-        out.push_back(r.*figure);
-    }
-    std::sort(out.begin(), out.end());
-    return out;
-}
-
-}  // namespace
-
 RiskReport risk_report(const SessionsRun& run, const SessionsJob& job) {
     RiskReport report;
     report.sessions = job.sessions;
     report.seed = job.seed;
     report.rules = job.rules;
+    // By session number: the sums below are taken in that order.
     std::vector<double> nets;
     std::vector<double> staked;
+    std::vector<double> drawdowns;
+    nets.reserve(run.results.size());
+    staked.reserve(run.results.size());
+    drawdowns.reserve(run.results.size());
     double spins = 0;
     for (const SessionResult& r : run.results) {
         ++report.outcomes[static_cast<std::size_t>(r.end)].count;
         nets.push_back(r.net);
         staked.push_back(r.staked);
+        drawdowns.push_back(r.worst_drawdown);
         spins += static_cast<double>(r.spins);
         report.largest_stake = std::max(report.largest_stake, r.largest_stake);
         report.longest_losing_run = std::max(report.longest_losing_run, r.longest_losing_run);
@@ -50,8 +41,9 @@ RiskReport risk_report(const SessionsRun& run, const SessionsJob& job) {
     report.net_per_staked = ratio_estimate(nets, staked);
     report.mean_spins = spins / static_cast<double>(n);
 
-    const std::vector<double> sorted_nets = sorted_figures(run, &SessionResult::net);
-    const std::vector<double> drawdowns = sorted_figures(run, &SessionResult::worst_drawdown);
+    std::vector<double> sorted_nets = nets;
+    std::sort(sorted_nets.begin(), sorted_nets.end());
+    std::sort(drawdowns.begin(), drawdowns.end());
     report.net_min = sorted_nets.front();
     report.net_max = sorted_nets.back();
     for (std::size_t k = 0; k < kReportPercentiles.size(); ++k) {
@@ -78,7 +70,7 @@ namespace {
 
 // Money with two decimals at most, for reading: 12,35; -0,5; 1000.
 std::string money(double value) {
-    return format_amount(round_to_display(std::round(value * 100.0) / 100.0));
+    return format_amount(std::round(value * 100.0) / 100.0);
 }
 
 std::string interval_text(const std::optional<Interval>& ci, std::string (*show)(double)) {

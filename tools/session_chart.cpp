@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/interval_stats.h"
+#include "tools/risk_report.h"
 #include "tools/settings_description.h"
 
 namespace corvane {

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "settings/settings.h"
-#include "tools/risk_report.h"
 #include "tools/session_runner.h"
 
 namespace corvane {

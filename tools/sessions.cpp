@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "tools/long_games.h"
 #include "tools/random_numbers.h"
 
 namespace corvane {
 
 std::uint64_t session_seed(std::uint64_t seed, std::uint64_t session) {
-    // SplitMix64's state after i + 1 steps, without taking them one by one.
-    constexpr std::uint64_t kGamma = 0x9E3779B97F4A7C15ULL;
-    SplitMix64 stream(seed + session * kGamma);
+    // The stream started from its state after `session` steps, reached without taking them
+    // one by one: its next output is the session-th.
+    SplitMix64 stream(seed + session * SplitMix64::kGamma);
     return stream.next();
 }
 
@@ -90,10 +91,6 @@ class SessionPlayer {
     std::array<std::int64_t, kCategoryCount> losing_run_{};
 };
 
-// A long session lets go of old numbers as the single-game backtest does: nothing reads them.
-constexpr std::uint64_t kForgetBatch = 1 << 16;
-constexpr std::size_t kNumbersKept = 1024;
-
 }  // namespace
 
 SessionResult play_session(const Engine& configured, const SessionRules& rules,
@@ -128,9 +125,7 @@ SessionResult play_session(const Engine& configured, const SessionRules& rules,
             return result;
         }
         note_until(spin);
-        if (spin % kForgetBatch == 0) {
-            engine.forget_old_numbers(kNumbersKept);
-        }
+        forget_old_numbers_now_and_then(engine, spin);
     }
 }
 

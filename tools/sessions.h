@@ -18,7 +18,6 @@
 #include <optional>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "core/engine.h"
 
