@@ -1,7 +1,6 @@
 #include "ui/loading_panel.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 
 #include "ui/accessibility.h"
 #include "ui/layout.h"
@@ -17,16 +16,10 @@ LoadingPanel::LoadingPanel(Surface& surface)
                    skin::colour::kProgress, 100)) {
     accessibility::set_role(panel_, QAccessible::Grouping, QLatin1String(reader::kLoading));
     bar_->setAccessibleName(QLatin1String(reader::kLoading));
-    auto* caption = new QLabel(QStringLiteral("LOADING:"), panel_);
-    caption->setObjectName(QStringLiteral("LoadingCaption"));
-    caption->setGeometry(layout::kLoadingCaption);
-    QFont f(skin::sans_family());
-    f.setPixelSize(11);  // Arial 8 pt
-    f.setBold(true);
-    caption->setFont(f);
-    QPalette pal = caption->palette();
-    pal.setColor(QPalette::WindowText, skin::colour::kSilver);
-    caption->setPalette(pal);
+    // Bold Arial 8 pt, vertically centred in its place.
+    make_label(panel_, QStringLiteral("LoadingCaption"), layout::kLoadingCaption,
+               QStringLiteral("LOADING:"), 11, true, skin::colour::kSilver,
+               Qt::AlignLeft | Qt::AlignVCenter);
     panel_->hide();
 }
 

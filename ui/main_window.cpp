@@ -338,18 +338,19 @@ void MainWindow::build_statistics() {
                                 stat_bar_maximum(static_cast<StatBar>(i)));
         stat_bars_[i]->setAccessibleName(reader::stat_bar(static_cast<StatBar>(i)));
     }
+    // Each win-rate bar is called by the caption above it.
+    constexpr char kCaption12[] = "R/B, E/O, L/M win rate:";
+    constexpr char kCaption23[] = "Dozens/Columns win rate:";
     surface_.add_label(QStringLiteral("Stat_WinRate12"), layout::kWinRate12Caption,
-                       QStringLiteral("R/B, E/O, L/M win rate:"), pixels(8), false,
-                       skin::colour::kSilver);
+                       QLatin1String(kCaption12), pixels(8), false, skin::colour::kSilver);
     surface_.add_label(QStringLiteral("Stat_WinRate23"), layout::kWinRate23Caption,
-                       QStringLiteral("Dozens/Columns win rate:"), pixels(8), false,
-                       skin::colour::kSilver);
+                       QLatin1String(kCaption23), pixels(8), false, skin::colour::kSilver);
     win_rate12_ = new Bar(this, QStringLiteral("CGauge_WinRate12"), layout::kWinRate12Bar,
                           skin::colour::kNavy, 100, true);
     win_rate23_ = new Bar(this, QStringLiteral("CGauge_WinRate23"), layout::kWinRate23Bar,
                           skin::colour::kWinRate23, 100, true);
-    win_rate12_->setAccessibleName(QLatin1String(reader::kWinRate12));
-    win_rate23_->setAccessibleName(QLatin1String(reader::kWinRate23));
+    win_rate12_->setAccessibleName(reader::caption(kCaption12));
+    win_rate23_->setAccessibleName(reader::caption(kCaption23));
 }
 
 void MainWindow::build_loading_panel() {
@@ -374,13 +375,18 @@ void MainWindow::click_cell(int n) {
     });
 }
 
+// Until its last tick a spin moves nothing but its progress line, so that line alone is drawn;
+// the last tick ends the spin and changes the board, and the whole window is drawn.
 void MainWindow::animation_tick() {
-    surface_.change([this](Engine& e) {
-        e.tick();
-        if (!e.game().timer_running) {
-            progress_timer_.stop();
-        }
-    });
+    if (engine_.tick()) {
+        progress_timer_.stop();
+        refresh();
+        return;
+    }
+    progress_->set_value(engine_.game().gauge1);
+    if (!engine_.game().timer_running) {
+        progress_timer_.stop();
+    }
 }
 
 void MainWindow::skin_pressed() {
@@ -546,11 +552,15 @@ void MainWindow::draw_bets(const GameState& g) {
         w.stake->setVisible(m.stake);
         w.chain->setVisible(m.chain);
         w.indicator->setVisible(m.indicator);
-        w.stake->setText(QString::fromStdString(format_amount(g.stake_label[index_of(c)])));
+        const QString stake = QString::fromStdString(format_amount(g.stake_label[index_of(c)]));
+        const QString hint = QString::fromStdString(hint_text(c, g.hints[index_of(c)]));
+        w.stake->setText(stake);
         w.chain->setText(QString::fromStdString(chain_label_text(g.chain_label[index_of(c)])));
-        w.chain->setToolTip(QString::fromStdString(hint_text(c, g.hints[index_of(c)])));
-        const auto side = static_cast<Side>(i);
-        accessibility::set_name(w.field, reader::bet_field(side, g), reader::bet_hint(side, g));
+        w.chain->setToolTip(hint);
+        // The field speaks the stake and the chain's hint as the labels over it show them.
+        accessibility::set_name(
+            w.field, reader::bet_field(static_cast<Side>(i), m, stake, g.chain_label[index_of(c)]),
+            m.chain ? hint : QString());
     }
 }
 

@@ -2,10 +2,6 @@
 
 #include <array>
 
-#include "betting/stake_display.h"
-#include "chains/category.h"
-#include "core/amount.h"
-
 namespace corvane::reader {
 
 namespace {
@@ -25,24 +21,15 @@ QString number(int n) {
     return QStringLiteral("%1, %2").arg(n).arg(QLatin1String(colour));
 }
 
-QString bet_field(Side side, const GameState& g) {
-    const SideMarks& m = g.mark(side);
-    if (!m.stake) {
+QString bet_field(Side side, const SideMarks& marks, const QString& stake, int chain) {
+    if (!marks.stake) {
         return side_name(side) + QStringLiteral(", no bet");
     }
-    const int c = index_of(category_of(side));
-    QString text = side_name(side) + QStringLiteral(", bet ") +
-                   QString::fromStdString(format_amount(g.stake_label[c]));
-    if (m.chain) {
-        text += QStringLiteral(", chain %1").arg(g.chain_label[c]);
+    QString text = side_name(side) + QStringLiteral(", bet ") + stake;
+    if (marks.chain) {
+        text += QStringLiteral(", chain %1").arg(chain);
     }
     return text;
-}
-
-QString bet_hint(Side side, const GameState& g) {
-    const CategoryId c = category_of(side);
-    return g.mark(side).chain ? QString::fromStdString(hint_text(c, g.hints[index_of(c)]))
-                              : QString();
 }
 
 QString indicator(Side side) {

@@ -12,9 +12,8 @@ namespace corvane::reader {
 // "17, red"; "0, green"; "2, black".
 QString number(int n);
 // "Black, bet 32, chain 1" while a bet shows (the chain only with its label), else "Black, no
-// bet"; its description is the chain's hint.
-QString bet_field(Side side, const GameState& g);
-QString bet_hint(Side side, const GameState& g);
+// bet": the side's marks, its stake as the stake label shows it, and its chain.
+QString bet_field(Side side, const SideMarks& marks, const QString& stake, int chain);
 // "Black: a chain may form with the next number".
 QString indicator(Side side);
 // "History 1: 17, red" for the newest entry; "History 4: empty".
@@ -40,7 +39,5 @@ inline constexpr char kSpinProgress[] = "Spin progress";
 inline constexpr char kLoading[] = "Loading";
 inline constexpr char kLoadSettings[] = "Load settings";
 inline constexpr char kSaveSettings[] = "Save settings";
-inline constexpr char kWinRate12[] = "R/B, E/O, L/M win rate";
-inline constexpr char kWinRate23[] = "Dozens/Columns win rate";
 
 }  // namespace corvane::reader

@@ -1,7 +1,6 @@
 #include "ui/session_log_window.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>

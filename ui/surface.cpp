@@ -9,6 +9,22 @@
 
 namespace corvane {
 
+QLabel* make_label(QWidget* parent, const QString& name, QRect geometry, const QString& text,
+                   int pixel_size, bool bold, QColor colour, Qt::Alignment align) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    QFont f(skin::sans_family());
+    f.setPixelSize(pixel_size);
+    f.setBold(bold);
+    label->setFont(f);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    label->setPalette(pal);
+    label->setAlignment(align);
+    return label;
+}
+
 Surface::Surface(QWidget* widget, Engine& engine, Window window)
     : widget_(widget), engine_(engine), window_(std::move(window)) {}
 
@@ -68,18 +84,7 @@ Picture* Surface::add_button(const QString& name, const QString& hover_name, QRe
 
 QLabel* Surface::add_label(const QString& name, QRect geometry, const QString& text, int pixel_size,
                            bool bold, QColor colour, Qt::Alignment align) {
-    auto* label = new QLabel(text, widget_);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    QFont f(skin::sans_family());
-    f.setPixelSize(pixel_size);
-    f.setBold(bold);
-    label->setFont(f);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-    label->setAlignment(align);
-    return label;
+    return make_label(widget_, name, geometry, text, pixel_size, bold, colour, align);
 }
 
 void Surface::disable_hovers() {

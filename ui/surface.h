@@ -15,6 +15,11 @@
 
 namespace corvane {
 
+// A label in the window's look: the sans face at `pixel_size`, in `colour`. Surface::add_label
+// makes one on the surface's widget; this makes one on any widget of the window.
+QLabel* make_label(QWidget* parent, const QString& name, QRect geometry, const QString& text,
+                   int pixel_size, bool bold, QColor colour, Qt::Alignment align = Qt::AlignLeft);
+
 class Surface {
   public:
     // What the surface needs of the window that owns it.
