@@ -2,9 +2,9 @@
 // of it, with every category on; beside it the same spins without the observation.
 #include <benchmark/benchmark.h>
 
-#include "core/engine.h"
-#include "tools/random_numbers.h"
-#include "tools/summary.h"
+#include "engine/engine.h"
+#include "simulation/random_numbers.h"
+#include "simulation/summary.h"
 
 namespace corvane {
 namespace {

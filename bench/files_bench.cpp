@@ -5,9 +5,9 @@
 #include <random>
 #include <string>
 
-#include "core/engine.h"
-#include "core/file_io.h"
-#include "core/number_file.h"
+#include "base/file_io.h"
+#include "base/number_file.h"
+#include "engine/engine.h"
 
 namespace corvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <random>
 #include <vector>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 
 namespace corvane {
 namespace {

@@ -2,8 +2,8 @@
 // rule (so every session plays out), on 1 and on 2 threads. items_per_second counts spins.
 #include <benchmark/benchmark.h>
 
-#include "core/engine.h"
-#include "tools/session_runner.h"
+#include "engine/engine.h"
+#include "simulation/session_runner.h"
 
 namespace corvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "base/numbers.h"
 
 namespace corvane {
 

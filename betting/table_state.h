@@ -1,7 +1,7 @@
 // What lies on the table between two spins, and all that the betting rules read and write: the
 // five categories' chain and progression state, the bet marks and labels on the board, the
 // bankroll with its aim, the bet and win counters, and the statistics the trend check reads.
-// The game (core/game_state.h) is this table plus the numbers, the history strip, the undo
+// The game (engine/game_state.h) is this table plus the numbers, the history strip, the undo
 // snapshot and the animation of a spin.
 #pragma once
 
@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <span>
 
+#include "base/numbers.h"
+#include "base/statistics.h"
 #include "chains/category.h"
-#include "core/numbers.h"
-#include "core/statistics.h"
 
 namespace corvane {
 

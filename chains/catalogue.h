@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "core/numbers.h"
+#include "base/numbers.h"
 
 namespace corvane {
 

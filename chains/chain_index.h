@@ -6,8 +6,8 @@
 
 #include <string_view>
 
+#include "base/numbers.h"
 #include "chains/code_window.h"
-#include "core/numbers.h"
 
 namespace corvane {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "base/numbers.h"
 #include "settings/settings.h"
 #include "settings/settings_text.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/numbers.h"
+#include "base/numbers.h"
 #include "settings/value_lists.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "core/file_io.h"
+#include "base/file_io.h"
 
 namespace corvane {
 

@@ -9,8 +9,8 @@
 #include <QSize>
 #include <array>
 
-#include "core/numbers.h"
-#include "core/statistics.h"
+#include "base/numbers.h"
+#include "base/statistics.h"
 
 namespace corvane::layout {
 

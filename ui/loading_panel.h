@@ -2,7 +2,7 @@
 // the engine through each pass over the file.
 #pragma once
 
-#include "core/number_file.h"
+#include "base/number_file.h"
 #include "ui/bar.h"
 #include "ui/picture.h"
 

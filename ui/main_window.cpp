@@ -16,8 +16,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "base/amount.h"
 #include "betting/stake_display.h"
-#include "core/amount.h"
 #include "ui/accessibility.h"
 #include "ui/loading_panel.h"
 #include "ui/options_panel.h"

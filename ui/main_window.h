@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "ui/bar.h"
 #include "ui/layout.h"
 #include "ui/picture.h"

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "settings/value_lists.h"
 #include "ui/layout.h"
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "core/game_state.h"
+#include "engine/game_state.h"
 
 namespace corvane::reader {
 

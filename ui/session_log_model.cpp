@@ -5,8 +5,8 @@
 #include <QFont>
 #include <algorithm>
 
-#include "core/amount.h"
-#include "core/history.h"
+#include "base/amount.h"
+#include "base/history.h"
 #include "ui/options_rows.h"
 #include "ui/skin.h"
 

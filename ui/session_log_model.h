@@ -7,7 +7,7 @@
 #include <QFont>
 #include <cstdint>
 
-#include "core/session_log.h"
+#include "engine/session_log.h"
 
 namespace corvane {
 

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/amount.h"
+#include "base/amount.h"
 #include "ui/skin.h"
 
 namespace corvane {

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <algorithm>
 
-#include "core/numbers.h"
+#include "base/numbers.h"
 #include "ui/skin_painting.h"
 
 namespace corvane::skin::painting {

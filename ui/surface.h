@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "ui/picture.h"
 
 namespace corvane {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "base/amount.h"
 #include "betting/placement.h"
 #include "betting/settlement.h"
 #include "betting/stake_display.h"
-#include "core/amount.h"
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "tests/support/engine_access.h"
 
 namespace corvane {

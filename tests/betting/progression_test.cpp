@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/amount.h"
+#include "base/amount.h"
 
 namespace corvane {
 namespace {

@@ -12,8 +12,8 @@
 #include "betting/settlement.h"
 #include "chains/catalogue.h"
 #include "chains/outcome_windows.h"
-#include "core/engine.h"
-#include "core/spin.h"
+#include "engine/engine.h"
+#include "engine/spin.h"
 #include "tests/support/engine_access.h"
 
 namespace corvane {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "tests/support/invariants.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/script.h"
 #include "tests/support/invariants.h"
-#include "tools/script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string sandbox = [] {

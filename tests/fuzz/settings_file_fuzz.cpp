@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "tests/support/invariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

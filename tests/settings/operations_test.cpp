@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "tests/support/engine_access.h"
 #include "tests/support/scenes.h"
 

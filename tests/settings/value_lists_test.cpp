@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "settings/settings.h"
 
 namespace corvane {

@@ -2,7 +2,7 @@
 // reaches only slowly.
 #pragma once
 
-#include "core/engine.h"
+#include "engine/engine.h"
 
 namespace corvane::testing {
 

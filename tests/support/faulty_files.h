@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/file_io.h"
+#include "base/file_io.h"
 
 namespace corvane::testing {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 
 namespace corvane {
 

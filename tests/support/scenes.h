@@ -1,7 +1,7 @@
 // Games in a known state, shared by several tests.
 #pragma once
 
-#include "core/engine.h"
+#include "engine/engine.h"
 
 namespace corvane::testing {
 

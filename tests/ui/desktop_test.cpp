@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "core/number_file.h"
+#include "base/number_file.h"
 #include "tests/support/window.h"
 
 using corvane::MainWindow;

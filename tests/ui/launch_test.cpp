@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "core/number_file.h"
+#include "base/number_file.h"
 #include "settings/settings_file.h"
 #include "tests/support/window.h"
 #include "ui/desktop_platform.h"

@@ -1,0 +1,237 @@
+#include "cli/trace.h"
+
+#include <algorithm>
+#include <array>
+
+#include "base/amount.h"
+#include "base/json_writer.h"
+#include "betting/stake_display.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::array<std::string_view, kSideCount> kSideKeys = {
+    "Red",    "Black",  "Even",   "Odd",     "Less",    "More",
+    "Dozen1", "Dozen2", "Dozen3", "Column1", "Column2", "Column3"};
+constexpr std::array<std::string_view, kStatBarCount> kBarKeys = {
+    "RedBlack", "EvenOdd", "LessMore", "D1", "D2", "D3", "C1", "C2", "C3"};
+
+void number_list(JsonWriter& w, const std::vector<std::uint8_t>& list) {
+    w.begin_array();
+    for (std::uint8_t n : list) {
+        w.latin1(std::to_string(n));
+    }
+    w.end_array();
+}
+
+void mark(JsonWriter& w, char m) {
+    if (m == kNoMark) {
+        w.null();
+    } else {
+        w.latin1(std::string_view(&m, 1));
+    }
+}
+
+void counts(JsonWriter& w, const Statistics& s) {
+    w.begin_object();
+    w.field_integer("red", s.count_red);
+    w.field_integer("even", s.count_even);
+    w.field_integer("less", s.count_less);
+    constexpr std::array<std::string_view, 3> kDozens = {"d1", "d2", "d3"};
+    constexpr std::array<std::string_view, 3> kColumns = {"c1", "c2", "c3"};
+    for (int k = 0; k < 3; ++k) {
+        w.field_integer(kDozens[k], s.count_d[k]);
+    }
+    for (int k = 0; k < 3; ++k) {
+        w.field_integer(kColumns[k], s.count_c[k]);
+    }
+    w.end_object();
+}
+
+void stats(JsonWriter& w, const Statistics& s) {
+    w.begin_object();
+    for (int i = 0; i < kSideCount; ++i) {
+        const auto side = static_cast<Side>(i);
+        w.key(kSideKeys[i]);
+        w.begin_object();
+        w.field_integer("pct", s.pct[i]);
+        w.field("value", stat_value_text(s, side));
+        w.field("text", stat_display_text(s, side));
+        w.end_object();
+    }
+    w.end_object();
+}
+
+void gauges(JsonWriter& w, const Statistics& s) {
+    w.begin_object();
+    for (int i = 0; i < kStatBarCount; ++i) {
+        const auto bar = static_cast<StatBar>(i);
+        w.field_integer(kBarKeys[i], std::clamp(stat_bar_value(s, bar), 0, stat_bar_maximum(bar)));
+    }
+    w.end_object();
+}
+
+void history(JsonWriter& w, const HistoryStrip& strip) {
+    w.begin_array();
+    for (const HistoryEntry& e : strip) {
+        w.begin_array();
+        w.latin1(e.number < 0 ? std::string() : std::to_string(e.number));
+        const Rgb rgb = rgb_of(e.colour);
+        w.begin_array();
+        w.integer(rgb.r);
+        w.integer(rgb.g);
+        w.integer(rgb.b);
+        w.end_array();
+        w.end_array();
+    }
+    w.end_array();
+}
+
+void categories(JsonWriter& w, const GameState& g) {
+    w.begin_object();
+    for (const CategoryInfo& ci : kCategories) {
+        const CategoryState& c = g.category(ci.id);
+        w.key(ci.prefix);
+        w.begin_object();
+        w.field("list", c.list_window.view());
+        w.field("ind", c.ind_window.view());
+        w.key("first_mark");
+        mark(w, c.first_mark);
+        w.key("ind_mark");
+        mark(w, c.ind_mark);
+        w.field_integer("match", c.match);
+        w.key("chains");
+        w.begin_array();
+        for (int k = 1; k <= kChainCount; ++k) {
+            if (c.chain_flag(k)) {
+                w.integer(k);
+            }
+        }
+        w.end_array();
+        w.field_integer("current_pattern", c.current_pattern);
+        w.field_integer("pattern_step", c.pattern_step);
+        w.field_integer("progression_step", c.progression_step);
+        w.field_number("bet", c.bet);
+        w.field("hint", hint_text(ci.id, g.hints[index_of(ci.id)]));
+        w.end_object();
+    }
+    w.end_object();
+}
+
+void marks(JsonWriter& w, const GameState& g) {
+    w.begin_object();
+    for (int i = 0; i < kSideCount; ++i) {
+        const auto side = static_cast<Side>(i);
+        const CategoryId c = category_of(side);
+        const SideMarks& m = g.marks[i];
+        w.key(kSideKeys[i]);
+        w.begin_object();
+        w.field_boolean("field", m.field);
+        w.field_boolean("stake", m.stake);
+        w.field_boolean("chain", m.chain);
+        w.field_boolean("hidden", m.hidden);
+        w.field_boolean("indicator", m.indicator);
+        w.field("stake_text", format_amount(g.stake_label[index_of(c)]));
+        w.field("chain_text", chain_label_text(g.chain_label[index_of(c)]));
+        w.field("tooltip", hint_text(c, g.hints[index_of(c)]));
+        w.end_object();
+    }
+    w.end_object();
+}
+
+void settings(JsonWriter& w, const Settings& s) {
+    w.begin_object();
+    w.key("category_enabled");
+    w.begin_object();
+    for (const CategoryInfo& ci : kCategories) {
+        w.field_boolean(ci.prefix, s.enabled(ci.id));
+    }
+    w.end_object();
+    w.field_boolean("show_chains_id", s.show_chains_id);
+    w.field_integer("starting_bet_index", s.starting_bet_index);
+    w.field_integer("cl12_index", s.cl12_index);
+    w.field_integer("cl23_index", s.cl23_index);
+    w.field_integer("bs12_index", s.bs12_index);
+    w.field_integer("bs23_index", s.bs23_index);
+    w.field_boolean("reset_on_zero", s.reset_on_zero);
+    w.field_integer("roz_steps12_index", s.roz_steps12_index);
+    w.field_integer("roz_steps23_index", s.roz_steps23_index);
+    w.field_boolean("bet_automatic_reset", s.bet_automatic_reset);
+    w.field_boolean("bar_on_profit", s.bar_on_profit);
+    w.field_integer("bar_set_units_index", s.bar_set_units_index);
+    w.field_boolean("trend_betting", s.trend_betting);
+    w.field_boolean("bet_on_uptrend", s.bet_on_uptrend);
+    w.end_object();
+}
+
+void shown(JsonWriter& w, const Engine& e) {
+    const Settings& s = e.settings();
+    w.begin_object();
+    w.field("StartingBet", list_text(ValueList::StartingBet, s.starting_bet_index));
+    w.field("Chains_Length12_Text", list_text(ValueList::CL12, s.cl12_index));
+    w.field("Chains_Length23_Text", list_text(ValueList::CL23, s.cl23_index));
+    w.field("BettingSystem12_Text", list_text(ValueList::BettingSystem12, s.bs12_index));
+    w.field("BettingSystem23_Text", list_text(ValueList::BettingSystem23, s.bs23_index));
+    w.field("ROZ_Steps12_Text", list_text(ValueList::ROZSteps12, s.roz_steps12_index));
+    w.field("ROZ_Steps23_Text", list_text(ValueList::ROZSteps23, s.roz_steps23_index));
+    w.field("BAR_SetUnits_Text", e.shown_set_units());
+    w.end_object();
+}
+
+}  // namespace
+
+std::string trace_line(const Engine& engine, std::string_view cmd,
+                       const std::optional<std::string>& message) {
+    const GameState& g = engine.game();
+    JsonWriter w;
+    w.begin_object();
+    w.field("cmd", cmd);
+    w.key("message");
+    if (message) {
+        w.latin1(*message);
+    } else {
+        w.null();
+    }
+    w.key("numbers");
+    number_list(w, g.numbers);
+    w.key("statistics_list");
+    number_list(w, g.statistics_list);
+    w.field_boolean("undo_available", g.undo_available);
+    w.field_number("bankroll", g.bankroll);
+    w.field_number("bankroll_aim", g.bankroll_aim);
+    w.field_integer("bets_count_12", g.bets_count_12);
+    w.field_integer("wins_count_12", g.wins_count_12);
+    w.field_integer("bets_count_23", g.bets_count_23);
+    w.field_integer("wins_count_23", g.wins_count_23);
+    w.field_integer("win_rate_12", g.win_rate_12);
+    w.field_integer("win_rate_23", g.win_rate_23);
+    w.key("counts");
+    counts(w, g.stats);
+    w.key("stats");
+    stats(w, g.stats);
+    w.key("gauges");
+    gauges(w, g.stats);
+    w.key("history");
+    history(w, g.history);
+    w.key("categories");
+    categories(w, g);
+    w.key("marks");
+    marks(w, g);
+    w.key("settings_text");
+    w.begin_array();
+    for (const std::string& line : engine.settings_text()) {
+        w.latin1(line);
+    }
+    w.end_array();
+    w.field_integer("window12", engine.settings().window12);
+    w.field_integer("window23", engine.settings().window23);
+    w.key("settings");
+    settings(w, engine.settings());
+    w.key("shown");
+    shown(w, engine);
+    w.end_object();
+    return w.str();
+}
+
+}  // namespace corvane

@@ -1,0 +1,110 @@
+// The engine: one game, the options and their text, and every action a player can take on
+// them. The window and the headless tool both drive this class; neither decides any game
+// behaviour of its own.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/file_io.h"
+#include "base/number_file.h"
+#include "engine/game_state.h"
+#include "settings/operations.h"
+
+namespace corvane {
+
+namespace testing {
+struct EngineAccess;
+}
+
+// The text of a message box an action showed, if any.
+using Message = std::optional<std::string>;
+
+class Engine {
+  public:
+    // An engine whose saves go through `files`: the machine's own files unless a test hands it
+    // a file system that fails on purpose.
+    explicit Engine(FileSystem& files = real_file_system()) : files_(&files) {}
+
+    const GameState& game() const { return game_; }
+    const Settings& settings() const { return options_.settings; }
+    const SettingsText& settings_text() const { return options_.text; }
+
+    // The Set Units value shows "0,1" until the amount is first changed or loaded.
+    std::string shown_set_units() const;
+
+    // A click on the hover picture of number cell n: shows its pressed picture and enters the
+    // number. Refused (false) while the board is busy, on a pressed cell or outside 0..36.
+    bool click_number(int n);
+
+    // One tick of the 15 ms animation timer. At the end of the animation it makes the board
+    // ready again and runs the prediction; it then returns true.
+    bool tick();
+
+    // Runs the animation of a spin in progress to its end, prediction included.
+    void finish_spin();
+
+    // A whole spin: the click on cell n and its processing. False if the board refused n.
+    bool spin(int n);
+
+    // The Cancel button: takes back the last number while the undo is offered.
+    bool undo();
+
+    // The BETS button: every progression and the bankroll back to their start.
+    void press_bets();
+
+    // The SPINS button: a new, empty game. Stakes and progressions stay.
+    void new_game();
+
+    // Number files. A load replaces the game by the file's numbers, replayed into the history
+    // and the statistics; a name that does not exist does nothing. A long load can be followed
+    // through `progress`, which sees two passes: the file's lines checked, then the statistics
+    // replayed, whose total is the count of numbers and which ends at the count of non-zero
+    // ones (a zero counts in no statistic). The game changes only in the second pass, and a
+    // load is the same with or without `progress`.
+    Message load_numbers(const std::string& path, const LoadProgress& progress = {});
+    Message load_numbers_from(std::string_view bytes,  // the content of a number file
+                              const LoadProgress& progress = {});
+    Message save_numbers(const std::string& path) const;
+
+    // The session log as CSV, through the same writer as the other files.
+    Message export_csv(const std::string& path) const;
+
+    // One setting operation; reports which options changed.
+    Changes apply(SettingOp op, CategoryId category = {}, int step = 0);
+
+    // Settings files, and the SETTINGS button (the default options, applied as a file).
+    // Loads of either kind refuse, unread and with their message, what is not a regular file or
+    // is larger than kMaxNumberFileBytes (numbers) or kMaxSettingsFileBytes (settings).
+    Message load_settings(const std::string& path, Changes* changes = nullptr);
+    Message load_settings_from(std::string_view bytes, Changes* changes = nullptr);
+    Message save_settings(const std::string& path) const;
+    Changes default_settings();
+
+    // A caller that will never take a number back says so, before the game's first number:
+    // the spins leave out the undo snapshot, and the undo is never offered. The game is
+    // otherwise the same.
+    void keep_undo(bool keep) { game_.keeps_undo = keep; }
+    // A caller that will never look over the whole game says so, before its first number: the
+    // session log stays empty.
+    void keep_log(bool keep) { game_.keeps_log = keep; }
+
+    // Lets a long headless run keep its memory flat: all but the last `keep` (at least one)
+    // entries of the number lists are let go of, while the statistics go on counting them and
+    // the undo still finds the last number. The window never calls it: a game it saves holds
+    // every number.
+    void forget_old_numbers(std::size_t keep);
+
+  private:
+    friend struct testing::EngineAccess;  // tests set up situations the board reaches slowly
+
+    void reset_spins();  // Button_Reset_Spins
+    Message save_text(const std::string& path, std::string_view bytes) const;
+
+    GameState game_;
+    SettingsState options_;
+    FileSystem* files_;
+};
+
+}  // namespace corvane

@@ -1,0 +1,85 @@
+#include "engine/spin.h"
+
+#include "betting/placement.h"
+#include "betting/settlement.h"
+#include "betting/stake_display.h"
+#include "chains/detection.h"
+#include "chains/outcome_windows.h"
+#include "engine/undo.h"
+
+namespace corvane {
+
+void analyse(GameState& game) {
+    if (game.keeps_undo) {
+        take_snapshot(game);  // first, so that it holds the game exactly as it was
+    }
+    game.undo_available = false;
+    game.input_ready = 0;
+    current_number(game);
+    statistics_calc(game.stats, game.current_num, game.statistics_base());
+    history_push(game.history, game.current_num);
+    game.timer_running = true;
+    game.covers_shown = true;
+}
+
+void current_number(GameState& game) {
+    const auto n = static_cast<std::uint8_t>(game.current_num);
+    game.numbers.push_back(n);
+    if (n != 0) {
+        game.statistics_list.push_back(n);
+    }
+}
+
+void bet_indicator(GameState& game, const Settings& settings, CategoryId category) {
+    const Family family = family_of(category);
+    const bool shown = chain_may_form(game.category(category), family, settings.window(family));
+    for (SideMarks& m : marks_of(game, category)) {
+        m.indicator = shown;
+    }
+}
+
+void analyse_category(GameState& game, const Settings& settings, CategoryId category) {
+    CategoryState& state = game.category(category);
+    if (game.current_num != 0) {
+        bet_indicator(game, settings, category);
+        const Family family = family_of(category);
+        if (const int chain = start_chain(state, family, settings.window(family)); chain != 0) {
+            game.last_spin[index_of(category)].chain_found = chain;
+        }
+    }
+    if (state.match == 1) {
+        place_bet(game, settings, category);
+    }
+}
+
+namespace {
+
+// The bet placed on the previous spin is settled before the windows take the new code, so a
+// chain ended by a win can be followed by a new one found on this very spin.
+void predict_category(GameState& game, const Settings& settings, CategoryId c) {
+    hidden_bet_fields_check(game);
+    win_lose(game, settings, c);
+    list_add(game.category(c), c, game.current_num, settings.window(family_of(c)));
+    analyse_category(game, settings, c);
+}
+
+}  // namespace
+
+void prediction(GameState& game, const Settings& settings) {
+    game.undo_available = game.keeps_undo;
+    game.last_spin = {};
+    for (CategoryId c : kAllCategories) {
+        if (settings.enabled(c)) {
+            predict_category(game, settings, c);
+        }
+    }
+    calc_bets_count(game, settings);
+    reset_on_zero_check(game, settings);
+    show_values(game);
+    update_hints(game);
+    if (game.keeps_log) {
+        game.log.add(game);
+    }
+}
+
+}  // namespace corvane

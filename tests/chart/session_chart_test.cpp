@@ -1,0 +1,107 @@
+// The risk report's chart, drawn and read back: a valid SVG with drawn paths, a PNG of the
+// chart's size with its bands' colours in it.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include "chart/chart_style.h"
+#include "chart/chart_writer.h"
+#include "engine/engine.h"
+
+namespace {
+
+corvane::SessionChart small_chart() {
+    const corvane::Engine configured;
+    corvane::SessionsJob job;
+    job.sessions = 300;
+    job.rules.spins = 400;
+    job.rules.bankroll = 300;
+    job.rules.target = 30;
+    job.threads = 2;
+    job.chart_points = corvane::kChartPoints;
+    return corvane::session_chart(corvane::run_sessions(configured, job), job,
+                                  configured.settings(), std::nullopt);
+}
+
+std::string temp_path(const char* name) {
+    return QDir::temp()
+        .filePath(QStringLiteral("corvane_%1_%2")
+                      .arg(QCoreApplication::applicationPid())
+                      .arg(QLatin1String(name)))
+        .toStdString();
+}
+
+int pixels_of(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+class SessionChartTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void chart_data_follows_the_sessions() {
+        const corvane::SessionChart chart = small_chart();
+        QCOMPARE(chart.spins.size(), std::size_t{101});
+        QCOMPARE(chart.spins.back(), 400.0);
+        for (std::size_t j = 0; j < chart.spins.size(); ++j) {
+            // The bands nest: 5 <= 25 <= 50 <= 75 <= 95 at every point.
+            for (std::size_t k = 1; k < chart.bands.size(); ++k) {
+                QVERIFY(chart.bands[k - 1][j] <= chart.bands[k][j]);
+            }
+            QVERIFY(chart.expected[j] <= 0);
+        }
+        std::int64_t sessions = 0;
+        for (std::int64_t c : chart.counts) {
+            sessions += c;
+        }
+        QCOMPARE(sessions, std::int64_t{300});
+        QCOMPARE(chart.edges.size(), chart.counts.size() + 1);
+    }
+
+    void svg_reads_back_with_drawn_paths() {
+        const std::string path = temp_path("chart.svg");
+        QCOMPARE(corvane::write_chart(small_chart(), path), std::optional<std::string>());
+        QSvgRenderer svg(QString::fromStdString(path));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(),
+                 QRect(0, 0, corvane::chart_style::kWidth, corvane::chart_style::kHeight));
+        QFile file(QString::fromStdString(path));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.count("<path") >= 4);   // the two bands, the median and the expected loss
+        QVERIFY(text.count("<rect") >= 10);  // the histogram's bars among them
+        QVERIFY(text.contains("Corvane sessions"));
+        file.remove();
+    }
+
+    void png_has_the_size_and_the_bands() {
+        const std::string path = temp_path("chart.png");
+        QCOMPARE(corvane::write_chart(small_chart(), path), std::optional<std::string>());
+        const QImage image(QString::fromStdString(path));
+        QCOMPARE(image.size(), QSize(corvane::chart_style::kWidth, corvane::chart_style::kHeight));
+        QVERIFY(pixels_of(image, corvane::chart_style::kOuterBand) > 500);
+        QVERIFY(pixels_of(image, corvane::chart_style::kInnerBand) > 500);
+        QVERIFY(pixels_of(image, corvane::chart_style::kBar) > 500);
+        QFile::remove(QString::fromStdString(path));
+    }
+
+    void a_chart_that_cannot_be_written_says_so() {
+        const std::string path = "/nonexistent-folder/chart.png";
+        QCOMPARE(corvane::write_chart(small_chart(), path),
+                 std::optional<std::string>("Cannot create file " + path));
+    }
+};
+
+QTEST_MAIN(SessionChartTest)
+#include "session_chart_test.moc"

@@ -1,0 +1,178 @@
+#include "engine/session_log.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "engine/engine.h"
+#include "tests/support/files.h"
+#include "tests/support/scenes.h"
+
+namespace corvane {
+namespace {
+
+// Red/Black alone with windows of three codes. A black and three reds make chain 1, and a bet
+// of 1 on Black follows; a red loses it (2 next), the zero loses that (4 next), a black wins 8.
+//
+//   spin  number  bankroll  the bet that stood on the number
+//   1-3   2 1 3   1000000   -
+//   4     5       999999    -           (the bet of 1 is laid)
+//   5     7       999997    Black 1     lost
+//   6     0       999993    Black 2     lost
+//   7     2       1000001   Black 4     won, paid 8
+Engine played_game() {
+    Engine e = testing::red_black_with_windows_of_three();
+    for (int n : {2, 1, 3, 5, 7, 0, 2}) {
+        e.spin(n);
+    }
+    return e;
+}
+
+const char* const kHeader =
+    "spin,number,bankroll,RB_bet,RB_stake,RB_chain,RB_won,RB_paid,EO_bet,EO_stake,EO_chain,"
+    "EO_won,EO_paid,LM_bet,LM_stake,LM_chain,LM_won,LM_paid,D_bet,D_stake,D_chain,D_won,D_paid,"
+    "C_bet,C_stake,C_chain,C_won,C_paid\r\n";
+
+TEST(SessionLog, FollowsAHandComputedGame) {
+    const Engine e = played_game();
+    const SessionLog& log = e.game().log;
+    ASSERT_EQ(log.size(), 7U);
+    const std::vector<int> numbers = {2, 1, 3, 5, 7, 0, 2};
+    const std::vector<double> bankrolls = {1000000, 1000000, 1000000, 999999,
+                                           999997,  999993,  1000001};
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        EXPECT_EQ(log.number(i), numbers[i]) << i;
+        EXPECT_EQ(log.bankroll(i), bankrolls[i]) << i;
+        EXPECT_EQ(log.bets(i).size(), i < 4 ? 0U : 1U) << i;
+    }
+    struct Bet {
+        double stake;
+        bool won;
+        double paid;
+    };
+    const Bet expected[] = {{1, false, 0}, {2, false, 0}, {4, true, 8}};
+    for (std::size_t i = 4; i < 7; ++i) {
+        const LoggedBet& bet = log.bets(i)[0];
+        EXPECT_EQ(bet.category, CategoryId::RB);
+        EXPECT_EQ(bet_sides_text(bet.category, bet.sides), "Black");
+        EXPECT_EQ(bet.chain, 1);
+        EXPECT_EQ(bet.stake, expected[i - 4].stake) << i;
+        EXPECT_EQ(bet.won, expected[i - 4].won) << i;
+        EXPECT_EQ(bet.paid, expected[i - 4].paid) << i;
+    }
+    EXPECT_EQ(log.longest_losing_run(Family::F12), 2);
+    EXPECT_EQ(log.longest_losing_run(Family::F23), 0);
+}
+
+TEST(SessionLog, CsvOfTheGameByteForByte) {
+    const std::string none = ",,,,,0,,,,,0,,,,,0,,,,,0\r\n";
+    const std::string csv = std::string(kHeader) + "1,2,1000000" + ",,,,,0" + none +
+                            "2,1,1000000,,,,,0" + none + "3,3,1000000,,,,,0" + none +
+                            "4,5,999999,,,,,0" + none + "5,7,999997,Black,1,1,0,0" + none +
+                            "6,0,999993,Black,2,1,0,0" + none + "7,2,1000001,Black,4,1,1,8" + none;
+    const Engine e = played_game();
+    EXPECT_EQ(session_csv(e.game().log), csv);
+
+    const std::string path = testing::temp_path("session.csv");
+    ASSERT_EQ(e.export_csv(path), std::nullopt);
+    EXPECT_EQ(testing::read_bytes(path), csv);
+    std::remove(path.c_str());
+}
+
+TEST(SessionLog, UndoNewGameAndLoadFollowTheGame) {
+    Engine e = played_game();
+    ASSERT_TRUE(e.undo());
+    EXPECT_EQ(e.game().log.size(), 6U);
+    EXPECT_EQ(e.game().log.number(5), 0);
+    EXPECT_EQ(e.game().log.longest_losing_run(Family::F12), 2);
+    e.spin(2);  // the same win again, in a row of its own
+    ASSERT_EQ(e.game().log.size(), 7U);
+    EXPECT_EQ(e.game().log.bets(6).size(), 1U);
+    EXPECT_TRUE(e.game().log.bets(6)[0].won);
+
+    e.new_game();
+    EXPECT_TRUE(e.game().log.empty());
+    EXPECT_EQ(session_csv(e.game().log), kHeader);
+
+    ASSERT_EQ(e.load_numbers_from("5\r\n0\r\n17\r\n"), std::nullopt);
+    const SessionLog& log = e.game().log;
+    ASSERT_EQ(log.size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_TRUE(log.bets(i).empty());
+        EXPECT_EQ(log.bankroll(i), kStartBankroll);
+    }
+    EXPECT_EQ(log.number(2), 17);
+    e.spin(4);  // play goes on after the loaded numbers
+    EXPECT_EQ(log.size(), 4U);
+    EXPECT_EQ(log.number(3), 4);
+}
+
+// A long game with short windows lays several bets on most spins, so the log's storage fills
+// block after block, and an undo now and then takes back rows on either side of a block's
+// edge. Every row must still read what the table settled on that spin.
+TEST(SessionLog, LongGameWithUndosReadsWhatEachSpinSettled) {
+    Engine e;
+    for (int i = 0; i < 7; ++i) {
+        e.apply(SettingOp::CL12_Step, {}, -1);
+        e.apply(SettingOp::CL23_Step, {}, -1);
+    }
+    struct Expected {
+        int number;
+        double bankroll;
+        std::vector<LoggedBet> bets;
+    };
+    std::vector<Expected> expected;
+    std::mt19937 gen(7);
+    std::uniform_int_distribution<int> number(0, kMaxNumber);
+    std::size_t total_bets = 0;
+    for (int spin = 1; total_bets < 3 * 4096; ++spin) {
+        e.spin(number(gen));
+        std::array<LoggedBet, kCategoryCount> settled;
+        const int count = settled_bets(e.game(), settled);
+        expected.push_back(
+            {e.game().current_num, e.game().bankroll, {settled.begin(), settled.begin() + count}});
+        total_bets += static_cast<std::size_t>(count);
+        if (spin % 41 == 0) {
+            ASSERT_TRUE(e.undo());
+            total_bets -= expected.back().bets.size();
+            expected.pop_back();
+        }
+    }
+    const SessionLog& log = e.game().log;
+    ASSERT_EQ(log.size(), expected.size());
+    std::size_t multi = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_EQ(log.number(i), expected[i].number) << "row " << i;
+        ASSERT_EQ(log.bankroll(i), expected[i].bankroll) << "row " << i;
+        const auto bets = log.bets(i);
+        ASSERT_EQ(bets.size(), expected[i].bets.size()) << "row " << i;
+        for (std::size_t k = 0; k < bets.size(); ++k) {
+            EXPECT_EQ(bets[k].category, expected[i].bets[k].category) << "row " << i;
+            EXPECT_EQ(bets[k].sides, expected[i].bets[k].sides) << "row " << i;
+            EXPECT_EQ(bets[k].stake, expected[i].bets[k].stake) << "row " << i;
+            EXPECT_EQ(bets[k].paid, expected[i].bets[k].paid) << "row " << i;
+            EXPECT_EQ(bets[k].won, expected[i].bets[k].won) << "row " << i;
+            EXPECT_EQ(bets[k].chain, expected[i].bets[k].chain) << "row " << i;
+        }
+        multi += bets.size() > 1 ? 1 : 0;
+    }
+    EXPECT_GT(multi, expected.size() / 4);  // the rows do hold several bets each
+}
+
+TEST(SessionLog, AHeadlessGameKeepsNone) {
+    Engine e;
+    e.keep_log(false);
+    e.spin(5);
+    EXPECT_TRUE(e.game().log.empty());
+}
+
+TEST(SessionLog, PairsOfSectionsReadAsBothNames) {
+    EXPECT_EQ(bet_sides_text(CategoryId::D, 0b011), "D1+D2");
+    EXPECT_EQ(bet_sides_text(CategoryId::C, 0b101), "C1+C3");
+    EXPECT_EQ(bet_sides_text(CategoryId::LM, 0b10), "19-36");
+    EXPECT_EQ(bet_sides_text(CategoryId::EO, 0b01), "Even");
+}
+
+}  // namespace
+}  // namespace corvane

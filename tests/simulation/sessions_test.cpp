@@ -1,0 +1,207 @@
+#include "simulation/sessions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "simulation/interval_stats.h"
+#include "simulation/random_numbers.h"
+#include "simulation/risk_report.h"
+#include "simulation/session_runner.h"
+#include "tests/support/scenes.h"
+#include "tests/support/tool.h"
+
+namespace corvane {
+namespace {
+
+// Red/Black alone with windows of three codes: a black, then three reds, make chain 1, and a
+// bet of 1 on Black follows. Three more reds lose 1, 2 and 4 and leave a bet of 8 standing;
+// the black after them wins 16.
+//
+//   spin  number  settled net  suggested  money made
+//   1-3   2 1 3   0            -          0
+//   4     5       0            1          -1
+//   5     7       -1           2          -3
+//   6     9       -3           4          -7
+//   7     12      -7           8          -15
+//   8     2       +1           -          +1
+SessionResult hand_made(SessionRules rules) {
+    const std::vector<int> numbers = {2, 1, 3, 5, 7, 9, 12, 2};
+    std::size_t i = 0;
+    return play_session(testing::red_black_with_windows_of_three(), rules,
+                        [&] { return numbers[i++]; });
+}
+
+struct RuleCase {
+    const char* name;
+    SessionRules rules;
+    SessionEnd end;
+    std::uint64_t spins;
+    double net;
+    double staked;
+};
+
+TEST(Sessions, EachRuleEndsTheHandMadeSessionWhereItShould) {
+    const auto rules = [](std::uint64_t spins, std::optional<double> bankroll,
+                          std::optional<double> table_max, std::optional<double> stop_loss,
+                          std::optional<double> target) {
+        return SessionRules{spins, bankroll, table_max, stop_loss, target};
+    };
+    const std::vector<RuleCase> cases = {
+        {"played out with the win", rules(8, {}, {}, {}, {}), SessionEnd::PlayedOut, 8, 1, 15},
+        {"played out: the last bet is not made", rules(5, {}, {}, {}, {}), SessionEnd::PlayedOut, 5,
+         -1, 1},
+        {"stop loss at -7", rules(8, {}, {}, 5, {}), SessionEnd::StopLoss, 7, -7, 7},
+        {"stop loss reached exactly", rules(8, {}, {}, 7, {}), SessionEnd::StopLoss, 7, -7, 7},
+        {"stop loss never reached", rules(8, {}, {}, 8, {}), SessionEnd::PlayedOut, 8, 1, 15},
+        {"target reached exactly", rules(8, {}, {}, {}, 1), SessionEnd::TargetReached, 8, 1, 15},
+        {"table limit at a stake of 4", rules(8, {}, 3, {}, {}), SessionEnd::TableLimit, 6, -3, 3},
+        {"table limit: a stake at the limit is made", rules(8, {}, 4, {}, {}),
+         SessionEnd::TableLimit, 7, -7, 7},
+        {"ruined: 8 to bet, 3 left", rules(8, 10, {}, {}, {}), SessionEnd::Ruined, 7, -7, 7},
+        {"the last unit may be staked", rules(8, 15, {}, {}, {}), SessionEnd::PlayedOut, 8, 1, 15},
+        // The order within a spin: stop loss before played out, played out before the table
+        // limit, the table limit before ruin.
+        {"stop loss before played out", rules(7, {}, {}, 5, {}), SessionEnd::StopLoss, 7, -7, 7},
+        {"played out before the table limit", rules(6, {}, 3, {}, {}), SessionEnd::PlayedOut, 6, -3,
+         3},
+        {"table limit before ruin", rules(8, 5, 3, {}, {}), SessionEnd::TableLimit, 6, -3, 3},
+    };
+    for (const RuleCase& t : cases) {
+        SCOPED_TRACE(t.name);
+        const SessionResult r = hand_made(t.rules);
+        EXPECT_EQ(r.end, t.end);
+        EXPECT_EQ(r.spins, t.spins);
+        EXPECT_EQ(r.net, t.net);
+        EXPECT_EQ(r.staked, t.staked);
+    }
+}
+
+TEST(Sessions, FiguresOfTheHandMadeSession) {
+    const SessionResult r = hand_made(SessionRules{8, {}, {}, {}, {}});
+    EXPECT_EQ(r.worst_drawdown, -15);  // all four stakes out, nothing back yet
+    EXPECT_EQ(r.largest_stake, 8);
+    EXPECT_EQ(r.longest_losing_run, 3);
+}
+
+TEST(Sessions, EachSessionHasItsOwnStream) {
+    // Session i's seed is the i-th output of SplitMix64(seed), however the sessions are cut up.
+    SplitMix64 outputs(42);
+    for (std::uint64_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(session_seed(42, i), outputs.next()) << i;
+    }
+}
+
+std::string report_json(unsigned threads) {
+    Engine configured;
+    SessionsJob job;
+    job.sessions = 150;  // two full blocks and part of a third
+    job.seed = 7;
+    job.rules.spins = 300;
+    job.rules.bankroll = 200;
+    job.rules.target = 20;
+    job.threads = threads;
+    job.chart_points = 30;
+    const SessionsRun run = run_sessions(configured, job);
+    std::string out = risk_report_json(risk_report(run, job), configured.settings(), {});
+    for (double s : run.mean_staked) {
+        out += " " + std::to_string(s);
+    }
+    for (float n : run.net) {
+        out += " " + std::to_string(n);
+    }
+    return out;
+}
+
+TEST(Sessions, TheReportIsTheSameForAnyNumberOfThreads) {
+    const std::string one = report_json(1);
+    EXPECT_EQ(report_json(2), one);
+    EXPECT_EQ(report_json(3), one);
+}
+
+TEST(Sessions, AFlatSystemLosesTheHouseEdgeWithinItsInterval) {
+    Engine configured;
+    for (int i = 0; i < 4; ++i) {
+        configured.apply(SettingOp::BS12_Step, {}, +1);
+        configured.apply(SettingOp::BS23_Step, {}, +1);
+    }
+    ASSERT_EQ(configured.settings().betting_system12(), "FLAT");
+    ASSERT_EQ(configured.settings().betting_system23(), "FLAT");
+    SessionsJob job;
+    job.sessions = 2000;
+    job.threads = 2;
+    const RiskReport report = risk_report(run_sessions(configured, job), job);
+    ASSERT_TRUE(report.net_per_staked && report.net_per_staked->ci95);
+    const Interval ci = *report.net_per_staked->ci95;
+    EXPECT_LT(ci.low, kHouseEdge);
+    EXPECT_GT(ci.high, kHouseEdge);
+    EXPECT_LT(ci.high - ci.low, 0.02);  // narrow enough to tell a real edge from none
+    EXPECT_EQ(report.outcomes[static_cast<std::size_t>(SessionEnd::PlayedOut)].count, 2000);
+}
+
+TEST(Sessions, TheToolReportsOnStandardOutputAndItsTimingOnStandardError) {
+    const testing::ToolRun run = testing::run_tool("--sessions 40 --spins 50 --target 5 --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 1U);
+    const testing::Json report = run.trace(0);
+    EXPECT_EQ(report["sessions"].number, 40);
+    EXPECT_EQ(report["target"].number, 5);
+    EXPECT_TRUE(report["bankroll"].is_null());
+    double counted = 0;
+    for (const char* end : {"target_reached", "stop_loss", "ruined", "table_limit", "played_out"}) {
+        counted += report["outcomes"][end]["count"].number;
+    }
+    EXPECT_EQ(counted, 40);
+    EXPECT_EQ(report["house_edge"].number, -1.0 / 37.0);
+    EXPECT_NE(run.err.find("40 sessions"), std::string::npos);
+    EXPECT_EQ(run.lines[0].find("threads"), std::string::npos);
+
+    const testing::ToolRun bad = testing::run_tool("--sessions 0");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--sessions needs a whole number of sessions from 1"),
+              std::string::npos);
+    EXPECT_TRUE(bad.lines.empty());
+}
+
+TEST(IntervalStats, WilsonScoreIntervals) {
+    // Reference values of the Wilson score interval at 95 %.
+    const Interval none = wilson_interval(0, 10);
+    EXPECT_EQ(none.low, 0.0);
+    EXPECT_NEAR(none.high, 0.27753, 1e-5);
+    const Interval half = wilson_interval(5, 10);
+    EXPECT_NEAR(half.low, 0.23659, 1e-5);
+    EXPECT_NEAR(half.high, 0.76341, 1e-5);
+    const Interval all = wilson_interval(10, 10);
+    EXPECT_NEAR(all.low, 0.72247, 1e-5);
+    EXPECT_EQ(all.high, 1.0);
+}
+
+TEST(IntervalStats, MeansRatiosAndPercentiles) {
+    const std::vector<double> values = {1, 2, 3, 4};
+    const MeanEstimate m = mean_estimate(values);
+    EXPECT_EQ(m.mean, 2.5);
+    ASSERT_TRUE(m.ci95);
+    // Standard deviation sqrt(5/3), standard error sqrt(5/3)/2.
+    EXPECT_NEAR(m.ci95->high - m.mean, kZ95 * 0.645497, 1e-5);
+    EXPECT_FALSE(mean_estimate(std::vector<double>{7}).ci95);
+
+    // Nets that are exactly a tenth of the stakes have a ratio with no spread at all.
+    const std::vector<double> staked = {10, 20, 30};
+    const std::vector<double> net = {1, 2, 3};
+    const std::optional<RatioEstimate> r = ratio_estimate(net, staked);
+    ASSERT_TRUE(r && r->ci95);
+    EXPECT_NEAR(r->value, 0.1, 1e-15);
+    EXPECT_NEAR(r->ci95->low, 0.1, 1e-12);
+    EXPECT_NEAR(r->ci95->high, 0.1, 1e-12);
+    EXPECT_FALSE(ratio_estimate(net, std::vector<double>{0, 0, 0}));
+
+    const std::vector<double> sorted = {10, 20, 30, 40, 50};
+    EXPECT_EQ(percentile(sorted, 0), 10);
+    EXPECT_EQ(percentile(sorted, 50), 30);
+    EXPECT_EQ(percentile(sorted, 90), 46);  // between ranks 3 and 4
+    EXPECT_EQ(percentile(sorted, 100), 50);
+}
+
+}  // namespace
+}  // namespace corvane
