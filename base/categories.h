@@ -52,6 +52,52 @@ static_assert(
     }(),
     "a category has one side for each code of its family");
 
+// How a side or section is called wherever it is named. `name` completes the names of its
+// elements (BetField_Red, Bet_Dozen2) and keys it in the state trace; `short_name` names its
+// statistics caption (Stat_D1_Text); `label` is what the layout writes on it and the session
+// log's CSV calls it; `spoken` is what a screen reader says; `stat_word` begins its computed
+// statistics text ("1ST D (33%)") and `first_stat_word` the text before the first computation
+// (1-18 and 19-36 show their ranges until then).
+struct SideInfo {
+    Side id;
+    std::string_view name;
+    std::string_view short_name;
+    std::string_view label;
+    std::string_view spoken;
+    std::string_view stat_word;
+    std::string_view first_stat_word;
+};
+
+inline constexpr std::array<SideInfo, kSideCount> kSides = {{
+    {Side::Red, "Red", "Red", "Red", "Red", "Red", "Red"},
+    {Side::Black, "Black", "Black", "Black", "Black", "Black", "Black"},
+    {Side::Even, "Even", "Even", "Even", "Even", "Even", "Even"},
+    {Side::Odd, "Odd", "Odd", "Odd", "Odd", "Odd", "Odd"},
+    {Side::Less, "Less", "Less", "1-18", "1-18", "Less", "1-18"},
+    {Side::More, "More", "More", "19-36", "19-36", "More", "19-36"},
+    {Side::Dozen1, "Dozen1", "D1", "D1", "1st dozen", "1ST D", "1ST D"},
+    {Side::Dozen2, "Dozen2", "D2", "D2", "2nd dozen", "2ND D", "2ND D"},
+    {Side::Dozen3, "Dozen3", "D3", "D3", "3rd dozen", "3RD D", "3RD D"},
+    {Side::Column1, "Column1", "C1", "C1", "1st column", "1ST C", "1ST C"},
+    {Side::Column2, "Column2", "C2", "C2", "2nd column", "2ND C", "2ND C"},
+    {Side::Column3, "Column3", "C3", "C3", "3rd column", "3RD C", "3RD C"},
+}};
+
+constexpr const SideInfo& info(Side s) {
+    return kSides[index_of(s)];
+}
+
+static_assert(
+    [] {
+        for (int s = 0; s < kSideCount; ++s) {
+            if (index_of(kSides[s].id) != s) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "the sides are listed in the order of Side");
+
 // The category a side belongs to.
 constexpr CategoryId category_of(Side s) {
     const int i = index_of(s);

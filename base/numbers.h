@@ -23,10 +23,13 @@ inline constexpr int kFamilyCount = 2;
 // Everything that tells the two families apart, so that one procedure serves both.
 struct FamilyInfo {
     Family id;
-    std::string_view name;   // "1/2", "2/3": the suffix of the family's options and counters
-    std::string_view codes;  // its outcome codes; the k-th stands for a category's k-th side
-    int sides_per_bet;       // sides or sections one bet covers, each with one stake: 1 or 2
-    double payout;           // what a won bet pays, in stakes held: 2 or 3
+    std::string_view name;     // "1/2", "2/3": how the family's options are captioned
+    std::string_view suffix;   // "12", "23": ends the names of its options and counters
+    std::string_view caption;  // "R/B, E/O, L/M": the family's categories, as its win rate's
+                               // caption names them
+    std::string_view codes;    // its outcome codes; the k-th stands for a category's k-th side
+    int sides_per_bet;         // sides or sections one bet covers, each with one stake: 1 or 2
+    double payout;             // what a won bet pays, in stakes held: 2 or 3
     // What a chain line that has run out predicts: '1' for an even chance, where the bet then
     // goes against the code-'1' side; nothing for the sections, where then no bet is laid.
     char past_line_end;
@@ -36,8 +39,8 @@ struct FamilyInfo {
 };
 
 inline constexpr std::array<FamilyInfo, kFamilyCount> kFamilies = {{
-    {Family::F12, "1/2", "10", 1, 2.0, '1'},
-    {Family::F23, "2/3", "123", 2, 3.0, '\0'},
+    {Family::F12, "1/2", "12", "R/B, E/O, L/M", "10", 1, 2.0, '1'},
+    {Family::F23, "2/3", "23", "Dozens/Columns", "123", 2, 3.0, '\0'},
 }};
 
 // The sides and sections of the layout. Within a category the side of code '1' comes first;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/categories.h"
 #include "base/numbers.h"
 
 namespace corvane {
@@ -16,11 +17,9 @@ constexpr int percentage(std::int64_t count, std::int64_t base) {
 }
 
 struct Statistics {
-    std::int64_t count_red = 0;
-    std::int64_t count_even = 0;
-    std::int64_t count_less = 0;
-    std::array<std::int64_t, 3> count_d{};
-    std::array<std::int64_t, 3> count_c{};
+    // How many non-zero numbers fell on each side, indexed by Side: count_red is count[Red].
+    // Only the side of code '1' of an even chance is read; its other side follows from it.
+    std::array<std::int64_t, kSideCount> count{};
     // stat_red, stat_black, ... stat_c3, indexed by Side.
     std::array<int, kSideCount> pct{};
     // The percentage written in each value text and display text.

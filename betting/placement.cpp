@@ -62,11 +62,11 @@ void bankroll_minus(TableState& table, const Settings& settings, CategoryId cate
     }
 }
 
-void place_bet(TableState& table, const Settings& settings, CategoryId category) {
+void place_bet(TableState& table, const Settings& settings, CategoryId category, int number) {
     const CategoryInfo& ci = info(category);
     const FamilyInfo& fi = info(ci.family);
     CategoryState& state = table.category(category);
-    if (table.current_num == 0) {
+    if (number == 0) {
         --state.pattern_step;  // a zero does not advance the chain
     }
     for (SideMarks& m : marks_of(table, category)) {

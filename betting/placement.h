@@ -9,7 +9,8 @@ namespace corvane {
 
 // <Stem>_Bet: reads the code at position window + pattern_step of the active chain's line
 // and lays the bet against it, or hands it to the trend check while trend betting is on.
-void place_bet(TableState& table, const Settings& settings, CategoryId category);
+// `number` is the number just spun: a zero does not advance the chain.
+void place_bet(TableState& table, const Settings& settings, CategoryId category, int number);
 
 // <P>_Bankroll_Minus: charges the bankroll for the bet just placed.
 void bankroll_minus(TableState& table, const Settings& settings, CategoryId category);

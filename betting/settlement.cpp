@@ -11,8 +11,8 @@ namespace {
 
 // The family's win rate as its gauge shows it: the whole percentage of its won bets.
 void update_win_rate(TableState& table, Family f) {
-    const FamilyCounters& c = counters(f);
-    table.*c.win_rate = percentage(table.*c.wins, table.*c.bets);
+    FamilyCounts& c = table.counts(f);
+    c.win_rate = percentage(c.wins_count, c.bets_count);
 }
 
 // Moves the category's step by its system's rule and sets the stake of its next bet.
@@ -25,7 +25,7 @@ void advance(TableState& table, const Settings& settings, CategoryId category,
 
 void win(TableState& table, const Settings& settings, CategoryId category) {
     const Family f = family_of(category);
-    ++(table.*counters(f).wins);
+    ++table.counts(f).wins_count;
     update_win_rate(table, f);
     CategorySpin& record = table.last_spin[index_of(category)];
     record.settled = record.won = true;
@@ -54,7 +54,7 @@ void lose(TableState& table, const Settings& settings, CategoryId category) {
 
 }  // namespace
 
-void win_lose(TableState& table, const Settings& settings, CategoryId category) {
+void win_lose(TableState& table, const Settings& settings, CategoryId category, int number) {
     const std::span<const SideMarks> marks = marks_of(table, category);
     const int sides = static_cast<int>(marks.size());
     const std::uint8_t bet_sides = sides_marked(table, category, &SideMarks::field);
@@ -68,7 +68,6 @@ void win_lose(TableState& table, const Settings& settings, CategoryId category) 
     record.chain = table.chain_label[index_of(category)];
     // The bet wins when it lies on the side the number falls on, and loses when it lies on all
     // the others. Each test reads the marks as they stand: a win has already cleared them.
-    const int number = table.current_num;
     const int base = index_of(info(category).first_side);
     for (int k = 0; k < sides; ++k) {
         if (!number_on(static_cast<Side>(base + k), number)) {
@@ -92,14 +91,14 @@ void category_reset(TableState& table, CategoryId category) {
         m.field = m.hidden = m.stake = m.chain = false;
     }
     CategoryState& state = table.category(category);
-    state.match = 0;
+    state.match = false;
     state.chainactive = 0;
     state.current_pattern = 0;
     state.pattern_step = 1;
 }
 
-void hidden_bet_fields_check(TableState& table) {
-    std::uint32_t sides = kSideMasks.masks[table.current_num];
+void hidden_bet_fields_check(TableState& table, int number) {
+    std::uint32_t sides = kSideMasks.masks[number];
     while (sides != 0) {
         const int i = std::countr_zero(sides);
         sides &= sides - 1;
@@ -134,13 +133,13 @@ void calc_bets_count(TableState& table, const Settings& settings) {
         // A bet that an undo brought back after its category was switched off is never
         // settled, so it is not counted either.
         if (settings.enabled(c) && (shown & side_bits(c)) != 0) {
-            ++(table.*counters(family_of(c)).bets);
+            ++table.counts(family_of(c)).bets_count;
         }
     }
 }
 
-void reset_on_zero_check(TableState& table, const Settings& settings) {
-    if (!settings.reset_on_zero || table.current_num != 0) {
+void reset_on_zero_check(TableState& table, const Settings& settings, int number) {
+    if (!settings.reset_on_zero || number != 0) {
         return;
     }
     for (CategoryId c : kAllCategories) {

@@ -52,16 +52,21 @@ struct CategorySpin {
     int chain = 0;
 };
 
+// The bet and win counters of a family and its win rate: bets_count_12, wins_count_12 and
+// CGauge_WinRate12 for the 1/2 family, those ending in 23 for the 2/3 family.
+struct FamilyCounts {
+    std::int64_t bets_count = 0;
+    std::int64_t wins_count = 0;
+    int win_rate = 0;  // set at settlement, reset and undo
+
+    friend bool operator==(const FamilyCounts&, const FamilyCounts&) = default;
+};
+
 struct TableState {
     int current_num = 0;  // CurrentNum: the number being processed
     double bankroll = kStartBankroll;
     double bankroll_aim = kStartBankrollAim;
-    std::int64_t bets_count_12 = 0;
-    std::int64_t wins_count_12 = 0;
-    std::int64_t bets_count_23 = 0;
-    std::int64_t wins_count_23 = 0;
-    int win_rate_12 = 0;  // CGauge_WinRate12, set at settlement, reset and undo
-    int win_rate_23 = 0;  // CGauge_WinRate23
+    std::array<FamilyCounts, kFamilyCount> family_counts{};  // by index_of(Family)
     Statistics stats;
     std::array<CategoryState, kCategoryCount> categories{};
     std::array<SideMarks, kSideCount> marks{};
@@ -74,6 +79,8 @@ struct TableState {
     const CategoryState& category(CategoryId c) const { return categories[index_of(c)]; }
     SideMarks& mark(Side s) { return marks[index_of(s)]; }
     const SideMarks& mark(Side s) const { return marks[index_of(s)]; }
+    FamilyCounts& counts(Family f) { return family_counts[index_of(f)]; }
+    const FamilyCounts& counts(Family f) const { return family_counts[index_of(f)]; }
 };
 
 // The marks of a category's sides, the side of its family's first code first.
@@ -112,20 +119,6 @@ inline std::uint8_t sides_marked(const TableState& table, CategoryId c, bool Sid
 // switching off of a category and the undo read.
 inline bool stake_on_show(const TableState& table, CategoryId c) {
     return sides_marked(table, c, &SideMarks::stake) != 0;
-}
-
-// The bet and win counters and the win rate of each family, by their names on the table.
-struct FamilyCounters {
-    std::int64_t TableState::*bets;
-    std::int64_t TableState::*wins;
-    int TableState::*win_rate;
-};
-inline constexpr std::array<FamilyCounters, kFamilyCount> kFamilyCounters = {{
-    {&TableState::bets_count_12, &TableState::wins_count_12, &TableState::win_rate_12},
-    {&TableState::bets_count_23, &TableState::wins_count_23, &TableState::win_rate_23},
-}};
-constexpr const FamilyCounters& counters(Family f) {
-    return kFamilyCounters[index_of(f)];
 }
 
 }  // namespace corvane

@@ -22,7 +22,7 @@ struct CategoryState {
     CodeWindow ind_window;              // the Ind window, at most N - 1 codes
     char first_mark = kNoMark;          // the code that last left the List window
     char ind_mark = kNoMark;            // the code that last left the Ind window
-    std::int32_t match = 0;             // 1 while a chain is active
+    bool match = false;                 // while a chain is active
     std::int32_t current_pattern = 0;   // matched line of the active chain
     std::int32_t pattern_step = 1;      // offset after the window of the code bet against
     std::int32_t progression_step = 0;  // index into the stake progression

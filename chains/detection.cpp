@@ -15,17 +15,17 @@ bool starts_run(const CodeWindow& window, char mark, int length) {
 }  // namespace
 
 bool chain_may_form(const CategoryState& state, Family family, int window) {
-    return state.match == 0 && starts_run(state.ind_window, state.ind_mark, window - 1) &&
+    return !state.match && starts_run(state.ind_window, state.ind_mark, window - 1) &&
            begins_some_line(family, state.ind_window);
 }
 
 int start_chain(CategoryState& state, Family family, int window) {
-    if (state.match != 0 || !starts_run(state.list_window, state.first_mark, window)) {
+    if (state.match || !starts_run(state.list_window, state.first_mark, window)) {
         return 0;
     }
     const ChainHit hit = find_chain(family, state.list_window);
     if (hit) {
-        state.match = 1;
+        state.match = true;
         state.set_chain_flag(hit.chain);
         state.current_pattern = hit.line;
     }

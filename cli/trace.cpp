@@ -11,9 +11,6 @@ namespace corvane {
 
 namespace {
 
-constexpr std::array<std::string_view, kSideCount> kSideKeys = {
-    "Red",    "Black",  "Even",   "Odd",     "Less",    "More",
-    "Dozen1", "Dozen2", "Dozen3", "Column1", "Column2", "Column3"};
 constexpr std::array<std::string_view, kStatBarCount> kBarKeys = {
     "RedBlack", "EvenOdd", "LessMore", "D1", "D2", "D3", "C1", "C2", "C3"};
 
@@ -33,18 +30,20 @@ void mark(JsonWriter& w, char m) {
     }
 }
 
+// The hit counters by the side's short name in small letters: an even chance counts only its
+// first side ("red"), the dozens and columns each section ("d1").
 void counts(JsonWriter& w, const Statistics& s) {
     w.begin_object();
-    w.field_integer("red", s.count_red);
-    w.field_integer("even", s.count_even);
-    w.field_integer("less", s.count_less);
-    constexpr std::array<std::string_view, 3> kDozens = {"d1", "d2", "d3"};
-    constexpr std::array<std::string_view, 3> kColumns = {"c1", "c2", "c3"};
-    for (int k = 0; k < 3; ++k) {
-        w.field_integer(kDozens[k], s.count_d[k]);
-    }
-    for (int k = 0; k < 3; ++k) {
-        w.field_integer(kColumns[k], s.count_c[k]);
+    for (const CategoryInfo& ci : kCategories) {
+        const int first = index_of(ci.first_side);
+        const int counted = info(ci.family).sides_per_bet == 1 ? 1 : ci.side_count;
+        for (int k = first; k < first + counted; ++k) {
+            std::string key(kSides[k].short_name);
+            std::transform(key.begin(), key.end(), key.begin(), [](char c) {
+                return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            });
+            w.field_integer(key, s.count[k]);
+        }
     }
     w.end_object();
 }
@@ -53,7 +52,7 @@ void stats(JsonWriter& w, const Statistics& s) {
     w.begin_object();
     for (int i = 0; i < kSideCount; ++i) {
         const auto side = static_cast<Side>(i);
-        w.key(kSideKeys[i]);
+        w.key(kSides[i].name);
         w.begin_object();
         w.field_integer("pct", s.pct[i]);
         w.field("value", stat_value_text(s, side));
@@ -100,7 +99,7 @@ void categories(JsonWriter& w, const GameState& g) {
         mark(w, c.first_mark);
         w.key("ind_mark");
         mark(w, c.ind_mark);
-        w.field_integer("match", c.match);
+        w.field_integer("match", c.match ? 1 : 0);
         w.key("chains");
         w.begin_array();
         for (int k = 1; k <= kChainCount; ++k) {
@@ -125,7 +124,7 @@ void marks(JsonWriter& w, const GameState& g) {
         const auto side = static_cast<Side>(i);
         const CategoryId c = category_of(side);
         const SideMarks& m = g.marks[i];
-        w.key(kSideKeys[i]);
+        w.key(kSides[i].name);
         w.begin_object();
         w.field_boolean("field", m.field);
         w.field_boolean("stake", m.stake);
@@ -200,12 +199,14 @@ std::string trace_line(const Engine& engine, std::string_view cmd,
     w.field_boolean("undo_available", g.undo_available);
     w.field_number("bankroll", g.bankroll);
     w.field_number("bankroll_aim", g.bankroll_aim);
-    w.field_integer("bets_count_12", g.bets_count_12);
-    w.field_integer("wins_count_12", g.wins_count_12);
-    w.field_integer("bets_count_23", g.bets_count_23);
-    w.field_integer("wins_count_23", g.wins_count_23);
-    w.field_integer("win_rate_12", g.win_rate_12);
-    w.field_integer("win_rate_23", g.win_rate_23);
+    for (const FamilyInfo& f : kFamilies) {
+        const std::string suffix(f.suffix);
+        w.field_integer("bets_count_" + suffix, g.counts(f.id).bets_count);
+        w.field_integer("wins_count_" + suffix, g.counts(f.id).wins_count);
+    }
+    for (const FamilyInfo& f : kFamilies) {
+        w.field_integer("win_rate_" + std::string(f.suffix), g.counts(f.id).win_rate);
+    }
     w.key("counts");
     counts(w, g.stats);
     w.key("stats");

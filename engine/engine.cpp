@@ -19,12 +19,11 @@ std::string Engine::shown_set_units() const {
 }
 
 bool Engine::click_number(int n) {
-    if (n < 0 || n > kMaxNumber || game_.input_ready != 1 || game_.pressed[n]) {
+    if (n < 0 || n > kMaxNumber || !game_.input_ready || game_.pressed[n]) {
         return false;
     }
-    game_.pressed[n] = true;
-    game_.current_num = n;  // Button0 .. Button36
-    analyse(game_);
+    game_.pressed[n] = true;  // Button0 .. Button36
+    analyse(game_, n);
     return true;
 }
 
@@ -40,10 +39,10 @@ bool Engine::tick() {
     // prediction starts, all within this one tick.
     game_.gauge1 = 0;
     game_.pressed.fill(false);  // Disable_Pressed
-    game_.input_ready = 1;
+    game_.input_ready = true;
     game_.timer_running = false;
     game_.covers_shown = false;
-    prediction(game_, options_.settings);
+    prediction(game_, options_.settings, game_.current_num);
     return true;
 }
 
@@ -93,9 +92,7 @@ void Engine::reset_spins() {
     game_.statistics_list.clear();
     game_.forgotten_statistics = 0;
     statistics_clear_counts(game_.stats);
-    game_.bets_count_12 = game_.wins_count_12 = 0;
-    game_.bets_count_23 = game_.wins_count_23 = 0;
-    game_.win_rate_12 = game_.win_rate_23 = 0;
+    game_.family_counts = {};
     for (CategoryId c : kAllCategories) {
         category_reset(game_, c);
     }
@@ -165,7 +162,7 @@ Message Engine::load_numbers_from(std::string_view bytes, const LoadProgress& pr
     reset_spins();
     game_.numbers = std::move(parsed.numbers);
     game_.forgotten_numbers = 0;
-    game_.input_ready = 0;
+    game_.input_ready = false;
     // Statistics_List_Load, and the log's rows: a load replays no bets.
     for (std::uint8_t n : game_.numbers) {
         if (n != 0) {
@@ -196,7 +193,7 @@ Message Engine::load_numbers_from(std::string_view bytes, const LoadProgress& pr
     if (progress) {
         progress(done, count);
     }
-    game_.input_ready = 1;
+    game_.input_ready = true;
     return std::nullopt;
 }
 

@@ -25,10 +25,7 @@ struct UndoSnapshot {
     std::array<CategoryState, kCategoryCount> categories{};
     std::array<int, kCategoryCount> active_chain{};  // 0: no chain flag set
     Statistics stats;
-    std::int64_t bets_count_12 = 0;
-    std::int64_t wins_count_12 = 0;
-    std::int64_t bets_count_23 = 0;
-    std::int64_t wins_count_23 = 0;
+    std::array<FamilyCounts, kFamilyCount> family_counts{};  // the win rates are worked out anew
 };
 
 inline constexpr int kAnimationTicks = 25;  // 25 ticks of 15 ms from click to prediction
@@ -43,7 +40,7 @@ struct GameState : TableState {
     // in the statistics' base (see Engine::forget_old_numbers).
     std::int64_t forgotten_numbers = 0;
     std::int64_t forgotten_statistics = 0;
-    int input_ready = 1;  // the board takes numbers
+    bool input_ready = true;  // the board takes numbers
     HistoryStrip history{};
     UndoSnapshot cancel_list;  // Cancel_List
     bool undo_available = false;

@@ -30,7 +30,7 @@ std::span<const LoggedBet> SessionLog::bets(std::size_t i) const {
     return bets_.span(rows_[i].first_bet, rows_[i].bet_count);
 }
 
-void SessionLog::add(const TableState& table) {
+void SessionLog::add(const TableState& table, int number) {
     std::array<LoggedBet, kCategoryCount> settled;
     const int count = settled_bets(table, settled);
     const std::size_t first = bets_.allocate(static_cast<std::size_t>(count));
@@ -38,7 +38,7 @@ void SessionLog::add(const TableState& table) {
         bets_[first + static_cast<std::size_t>(k)] = settled[static_cast<std::size_t>(k)];
     }
     rows_[rows_.allocate(1)] = {table.bankroll, static_cast<std::uint32_t>(first),
-                                static_cast<std::uint8_t>(table.current_num),
+                                static_cast<std::uint8_t>(number),
                                 static_cast<std::uint8_t>(count)};
 }
 
@@ -78,10 +78,6 @@ std::int64_t SessionLog::longest_losing_run(Family family) const {
 
 namespace {
 
-// The CSV's names of the sides, by Side.
-constexpr std::array<const char*, kSideCount> kSideNames = {
-    "Red", "Black", "Even", "Odd", "1-18", "19-36", "D1", "D2", "D3", "C1", "C2", "C3"};
-
 // A number with a decimal point, as spreadsheets in every locale read a CSV file.
 std::string decimal(double value) {
     std::string text = format_amount(value);
@@ -96,7 +92,7 @@ std::string bet_sides_text(CategoryId category, std::uint8_t sides) {
     const int first = index_of(info(category).first_side);
     for (int k = 0; k < info(category).side_count; ++k) {
         if ((sides >> k) & 1U) {
-            text += (text.empty() ? "" : "+") + std::string(kSideNames[first + k]);
+            text += (text.empty() ? "" : "+") + std::string(kSides[first + k].label);
         }
     }
     return text;

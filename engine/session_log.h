@@ -41,8 +41,8 @@ class SessionLog {
     double bankroll(std::size_t i) const { return rows_[i].bankroll; }
     std::span<const LoggedBet> bets(std::size_t i) const;
 
-    // The row of the spin the table just finished.
-    void add(const TableState& table);
+    // The row of the spin of `number` the table just finished.
+    void add(const TableState& table, int number);
     // A number of a loaded game: no bets.
     void add_loaded(int number, double bankroll);
     void drop_last();

@@ -49,10 +49,7 @@ void take_snapshot(GameState& game) {
         s.active_chain[i] = game.categories[i].lowest_chain();
     }
     s.stats = game.stats;
-    s.bets_count_12 = game.bets_count_12;
-    s.wins_count_12 = game.wins_count_12;
-    s.bets_count_23 = game.bets_count_23;
-    s.wins_count_23 = game.wins_count_23;
+    s.family_counts = game.family_counts;
 }
 
 void cancel(GameState& game, const Settings& settings) {
@@ -83,29 +80,20 @@ void cancel(GameState& game, const Settings& settings) {
                 marks[k].chain = settings.show_chains_id;
             }
         }
-        const CategoryState& saved = s.categories[i];
+        // The category as it was, but for two things: the stake comes back as the value of its
+        // text, and of the chain flags only the active chain's.
         CategoryState& c = game.categories[i];
-        c.current_pattern = saved.current_pattern;
-        c.pattern_step = saved.pattern_step;
-        c.progression_step = saved.progression_step;
-        c.bet = round_to_display(saved.bet);
-        c.first_mark = saved.first_mark;
-        c.ind_mark = saved.ind_mark;
-        c.list_window = saved.list_window;
-        c.ind_window = saved.ind_window;
-        c.match = saved.match;
+        c = s.categories[i];
+        c.bet = round_to_display(c.bet);
         c.chainactive = 0;
         if (s.active_chain[i] >= 1 && s.active_chain[i] <= kChainCount) {
             c.set_chain_flag(s.active_chain[i]);
         }
     }
     game.stats = s.stats;
-    game.bets_count_12 = s.bets_count_12;
-    game.wins_count_12 = s.wins_count_12;
-    game.bets_count_23 = s.bets_count_23;
-    game.wins_count_23 = s.wins_count_23;
-    for (const FamilyCounters& f : kFamilyCounters) {
-        game.*f.win_rate = percentage(game.*f.wins, game.*f.bets);
+    game.family_counts = s.family_counts;
+    for (FamilyCounts& f : game.family_counts) {
+        f.win_rate = percentage(f.wins_count, f.bets_count);
     }
     show_values(game);
 }

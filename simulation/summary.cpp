@@ -34,8 +34,8 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
     std::array<std::int64_t, kFamilyCount> wins_before{};
     std::array<std::int64_t, kFamilyCount> bets_before{};
     for (const FamilyInfo& f : kFamilies) {
-        wins_before[index_of(f.id)] = game.*counters(f.id).wins;
-        bets_before[index_of(f.id)] = game.*counters(f.id).bets;
+        wins_before[index_of(f.id)] = game.counts(f.id).wins_count;
+        bets_before[index_of(f.id)] = game.counts(f.id).bets_count;
     }
     if (!engine.spin(number)) {
         return false;
@@ -86,8 +86,8 @@ bool SummaryRecorder::spin(Engine& engine, int number) {
     bool adds_up = bankroll == game.bankroll;
     for (const FamilyInfo& f : kFamilies) {
         const int fi = index_of(f.id);
-        adds_up = adds_up && wins_before[fi] + won_now[fi] == game.*counters(f.id).wins &&
-                  bets_before[fi] + placed_now[fi] == game.*counters(f.id).bets;
+        adds_up = adds_up && wins_before[fi] + won_now[fi] == game.counts(f.id).wins_count &&
+                  bets_before[fi] + placed_now[fi] == game.counts(f.id).bets_count;
     }
     run_.mismatched_spins += adds_up ? 0 : 1;
 

@@ -62,11 +62,10 @@ inline constexpr QSize kChainLabelSize{20, 12};
 inline constexpr QSize kIndicatorSize{4, 15};
 
 // One side's bet: the highlight over its box on the felt, the stake, the chain label and the
-// indicator. `name` completes the element names: BetField_Red, Bet_Red, Bet_Red_Chain,
+// indicator. The side's name completes the element names: BetField_Red, Bet_Red, Bet_Red_Chain,
 // BetIndicator_Red.
 struct SideField {
     Side side;
-    const char* name;
     QRect field;
     QPoint stake;
     QPoint chain;
@@ -74,18 +73,18 @@ struct SideField {
 };
 
 inline constexpr std::array<SideField, kSideCount> kSideFields = {{
-    {Side::Less, "Less", {57, 220, 62, 32}, {64, 228}, {59, 220}, {88, 229}},
-    {Side::Even, "Even", {121, 220, 62, 32}, {128, 228}, {123, 220}, {152, 229}},
-    {Side::Red, "Red", {185, 220, 62, 32}, {192, 228}, {187, 220}, {216, 229}},
-    {Side::Black, "Black", {249, 220, 62, 32}, {256, 228}, {251, 220}, {280, 229}},
-    {Side::Odd, "Odd", {313, 220, 62, 32}, {320, 228}, {315, 220}, {344, 229}},
-    {Side::More, "More", {377, 220, 62, 32}, {384, 228}, {379, 220}, {408, 229}},
-    {Side::Dozen1, "Dozen1", {57, 186, 125, 32}, {96, 194}, {59, 187}, {120, 195}},
-    {Side::Dozen2, "Dozen2", {185, 186, 125, 32}, {224, 194}, {187, 187}, {248, 195}},
-    {Side::Dozen3, "Dozen3", {313, 186, 125, 32}, {352, 194}, {315, 187}, {376, 195}},
-    {Side::Column1, "Column1", {443, 152, 81, 29}, {459, 159}, {445, 153}, {483, 160}},
-    {Side::Column2, "Column2", {443, 120, 81, 29}, {459, 127}, {445, 121}, {483, 128}},
-    {Side::Column3, "Column3", {443, 88, 81, 29}, {459, 95}, {445, 89}, {483, 96}},
+    {Side::Less, {57, 220, 62, 32}, {64, 228}, {59, 220}, {88, 229}},
+    {Side::Even, {121, 220, 62, 32}, {128, 228}, {123, 220}, {152, 229}},
+    {Side::Red, {185, 220, 62, 32}, {192, 228}, {187, 220}, {216, 229}},
+    {Side::Black, {249, 220, 62, 32}, {256, 228}, {251, 220}, {280, 229}},
+    {Side::Odd, {313, 220, 62, 32}, {320, 228}, {315, 220}, {344, 229}},
+    {Side::More, {377, 220, 62, 32}, {384, 228}, {379, 220}, {408, 229}},
+    {Side::Dozen1, {57, 186, 125, 32}, {96, 194}, {59, 187}, {120, 195}},
+    {Side::Dozen2, {185, 186, 125, 32}, {224, 194}, {187, 187}, {248, 195}},
+    {Side::Dozen3, {313, 186, 125, 32}, {352, 194}, {315, 187}, {376, 195}},
+    {Side::Column1, {443, 152, 81, 29}, {459, 159}, {445, 153}, {483, 160}},
+    {Side::Column2, {443, 120, 81, 29}, {459, 127}, {445, 121}, {483, 128}},
+    {Side::Column3, {443, 88, 81, 29}, {459, 95}, {445, 89}, {483, 96}},
 }};
 
 constexpr const SideField& side_field(Side side) {
@@ -128,27 +127,27 @@ inline constexpr QRect kLoadingBar{72, 56, 233, 17};      // inside the panel
 
 // ---- Statistics ---------------------------------------------------------------------------
 
-// A side's statistics caption, "Red (48%)": its place only, it is as wide as its text.
+// A side's statistics caption, "Red (48%)", named Stat_<short name>_Text: its place only, it is
+// as wide as its text.
 struct StatCaption {
     Side side;
-    const char* name;  // Stat_<name>_Text
     QPoint at;
 };
 
 inline constexpr QSize kStatCaptionSize{80, 14};
 inline constexpr std::array<StatCaption, kSideCount> kStatCaptions = {{
-    {Side::Red, "Red", {289, 339}},
-    {Side::Black, "Black", {289, 355}},
-    {Side::Even, "Even", {377, 339}},
-    {Side::Odd, "Odd", {377, 355}},
-    {Side::Less, "Less", {465, 339}},
-    {Side::More, "More", {465, 355}},
-    {Side::Dozen1, "D1", {289, 389}},
-    {Side::Dozen2, "D2", {377, 389}},
-    {Side::Dozen3, "D3", {465, 389}},
-    {Side::Column1, "C1", {289, 421}},
-    {Side::Column2, "C2", {377, 421}},
-    {Side::Column3, "C3", {465, 421}},
+    {Side::Red, {289, 339}},
+    {Side::Black, {289, 355}},
+    {Side::Even, {377, 339}},
+    {Side::Odd, {377, 355}},
+    {Side::Less, {465, 339}},
+    {Side::More, {465, 355}},
+    {Side::Dozen1, {289, 389}},
+    {Side::Dozen2, {377, 389}},
+    {Side::Dozen3, {465, 389}},
+    {Side::Column1, {289, 421}},
+    {Side::Column2, {377, 421}},
+    {Side::Column3, {465, 421}},
 }};
 
 // The nine statistic bars, in the order of StatBar.
@@ -170,9 +169,15 @@ inline constexpr std::array<StatBarPlace, kStatBarCount> kStatBars = {{
 }};
 
 // The two win rates: a caption above a bar with its percentage.
-inline constexpr QRect kWinRate12Caption{289, 453, 118, 14};
-inline constexpr QRect kWinRate23Caption{409, 453, 130, 14};
-inline constexpr QRect kWinRate12Bar{288, 466, 113, 17};
-inline constexpr QRect kWinRate23Bar{408, 466, 129, 17};
+// Each family's win rate, by index_of(Family): its caption Stat_WinRate<suffix> and its bar
+// CGauge_WinRate<suffix>.
+struct WinRatePlace {
+    QRect caption;
+    QRect bar;
+};
+inline constexpr std::array<WinRatePlace, kFamilyCount> kWinRates = {{
+    {{289, 453, 118, 14}, {288, 466, 113, 17}},
+    {{409, 453, 130, 14}, {408, 466, 129, 17}},
+}};
 
 }  // namespace corvane::layout

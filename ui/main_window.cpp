@@ -19,6 +19,7 @@
 #include "base/amount.h"
 #include "betting/stake_display.h"
 #include "ui/accessibility.h"
+#include "ui/latin1.h"
 #include "ui/loading_panel.h"
 #include "ui/options_panel.h"
 #include "ui/reader_texts.h"
@@ -278,7 +279,7 @@ void MainWindow::build_board() {
         cell_pressed_[n] = pressed;
         normal->on_move = [this, hover] {
             // A busy board offers no number.
-            if (engine_.game().input_ready == 1) {
+            if (engine_.game().input_ready) {
                 show_hover(hover);
             }
         };
@@ -288,7 +289,7 @@ void MainWindow::build_board() {
 
 void MainWindow::build_bet_fields() {
     for (const layout::SideField& l : layout::kSideFields) {
-        const QString name = QString::fromLatin1(l.name);
+        const QString name = latin1(info(l.side).name);
         SideWidgets& w = sides_[index_of(l.side)];
         w.field =
             surface_.add_picture(QStringLiteral("BetField_") + name, l.field, skin::Art::BetField);
@@ -329,7 +330,7 @@ void MainWindow::build_history() {
 void MainWindow::build_statistics() {
     for (const layout::StatCaption& c : layout::kStatCaptions) {
         stat_texts_[index_of(c.side)] = surface_.add_label(
-            QStringLiteral("Stat_%1_Text").arg(QLatin1String(c.name)),
+            QStringLiteral("Stat_%1_Text").arg(latin1(info(c.side).short_name)),
             QRect(c.at, layout::kStatCaptionSize), {}, pixels(8), false, skin::colour::kOlive);
     }
     for (int i = 0; i < kStatBarCount; ++i) {
@@ -338,19 +339,19 @@ void MainWindow::build_statistics() {
                                 stat_bar_maximum(static_cast<StatBar>(i)));
         stat_bars_[i]->setAccessibleName(reader::stat_bar(static_cast<StatBar>(i)));
     }
-    // Each win-rate bar is called by the caption above it.
-    constexpr char kCaption12[] = "R/B, E/O, L/M win rate:";
-    constexpr char kCaption23[] = "Dozens/Columns win rate:";
-    surface_.add_label(QStringLiteral("Stat_WinRate12"), layout::kWinRate12Caption,
-                       QLatin1String(kCaption12), pixels(8), false, skin::colour::kSilver);
-    surface_.add_label(QStringLiteral("Stat_WinRate23"), layout::kWinRate23Caption,
-                       QLatin1String(kCaption23), pixels(8), false, skin::colour::kSilver);
-    win_rate12_ = new Bar(this, QStringLiteral("CGauge_WinRate12"), layout::kWinRate12Bar,
-                          skin::colour::kNavy, 100, true);
-    win_rate23_ = new Bar(this, QStringLiteral("CGauge_WinRate23"), layout::kWinRate23Bar,
-                          skin::colour::kWinRate23, 100, true);
-    win_rate12_->setAccessibleName(reader::caption(kCaption12));
-    win_rate23_->setAccessibleName(reader::caption(kCaption23));
+    // Each win-rate bar is called by the caption above it: "R/B, E/O, L/M win rate:".
+    const std::array<QColor, kFamilyCount> fill = {skin::colour::kNavy, skin::colour::kWinRate23};
+    for (const FamilyInfo& f : kFamilies) {
+        const layout::WinRatePlace& place = layout::kWinRates[index_of(f.id)];
+        const QString suffix = latin1(f.suffix);
+        const QString caption = latin1(f.caption) + QStringLiteral(" win rate:");
+        surface_.add_label(QStringLiteral("Stat_WinRate") + suffix, place.caption, caption,
+                           pixels(8), false, skin::colour::kSilver);
+        Bar* bar = new Bar(this, QStringLiteral("CGauge_WinRate") + suffix, place.bar,
+                           fill[index_of(f.id)], 100, true);
+        bar->setAccessibleName(reader::caption(caption));
+        win_rates_[index_of(f.id)] = bar;
+    }
 }
 
 void MainWindow::build_loading_panel() {
@@ -484,7 +485,7 @@ void MainWindow::type_digit(int digit) {
 // The typed number shows as its cell's hover picture while the board takes numbers.
 void MainWindow::show_typed_number() {
     disable_hovers();
-    if (!typed_.isEmpty() && engine_.game().input_ready == 1) {
+    if (!typed_.isEmpty() && engine_.game().input_ready) {
         cell_hovers_[typed_.toInt()]->show();
     }
 }
@@ -495,7 +496,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (key >= Qt::Key_0 && key <= Qt::Key_9 && !control) {
         type_digit(key - Qt::Key_0);
     } else if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
-        if (!typed_.isEmpty() && engine_.game().input_ready == 1) {
+        if (!typed_.isEmpty() && engine_.game().input_ready) {
             click_cell(typed_.toInt());
         }
     } else if (key == Qt::Key_Backspace) {
@@ -533,7 +534,7 @@ void MainWindow::refresh() {
 void MainWindow::draw_board(const GameState& g) {
     for (int n = 0; n <= kMaxNumber; ++n) {
         cell_pressed_[n]->setVisible(g.pressed[n]);
-        accessibility::set_available(cells_[n], g.input_ready == 1 && !g.pressed[n]);
+        accessibility::set_available(cells_[n], g.input_ready && !g.pressed[n]);
     }
     hide_bets1_->setVisible(g.covers_shown);
     hide_bets2_->setVisible(g.covers_shown);
@@ -584,8 +585,9 @@ void MainWindow::draw_statistics(const GameState& g) {
     for (int i = 0; i < kStatBarCount; ++i) {
         stat_bars_[i]->set_value(stat_bar_value(g.stats, static_cast<StatBar>(i)));
     }
-    win_rate12_->set_value(g.win_rate_12);
-    win_rate23_->set_value(g.win_rate_23);
+    for (const FamilyInfo& f : kFamilies) {
+        win_rates_[index_of(f.id)]->set_value(g.counts(f.id).win_rate);
+    }
 }
 
 }  // namespace corvane

@@ -126,8 +126,7 @@ class MainWindow : public QWidget {
     QWidget* bottom_line_ = nullptr;
     std::array<QLabel*, kSideCount> stat_texts_{};
     std::array<Bar*, kStatBarCount> stat_bars_{};
-    Bar* win_rate12_ = nullptr;
-    Bar* win_rate23_ = nullptr;
+    std::array<Bar*, kFamilyCount> win_rates_{};  // CGauge_WinRate12, CGauge_WinRate23
     OptionsPanel* options_panel_ = nullptr;
     QMenu* context_menu_ = nullptr;           // made at the first right click
     SessionLogWindow* log_window_ = nullptr;  // made when first opened

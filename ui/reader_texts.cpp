@@ -1,17 +1,15 @@
 #include "ui/reader_texts.h"
 
+#include "ui/latin1.h"
+
 #include <array>
 
 namespace corvane::reader {
 
 namespace {
 
-constexpr std::array<const char*, kSideCount> kSideNames = {
-    "Red",       "Black",     "Even",      "Odd",        "1-18",       "19-36",
-    "1st dozen", "2nd dozen", "3rd dozen", "1st column", "2nd column", "3rd column"};
-
 QString side_name(Side side) {
-    return QLatin1String(kSideNames[index_of(side)]);
+    return latin1(info(side).spoken);
 }
 
 }  // namespace
@@ -55,7 +53,11 @@ QString arrow(const char* what, bool right) {
 }
 
 QString caption(const char* text) {
-    QString name = QLatin1String(text).trimmed();
+    return caption(QLatin1String(text));
+}
+
+QString caption(const QString& text) {
+    QString name = text.trimmed();
     if (name.endsWith(QLatin1Char(':'))) {
         name.chop(1);
     }

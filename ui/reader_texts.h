@@ -26,6 +26,7 @@ QString value(const char* what, const QString& shown);
 QString arrow(const char* what, bool right);
 // A caption as a name: "Reset On ZERO:" says "Reset On ZERO".
 QString caption(const char* text);
+QString caption(const QString& text);
 
 inline constexpr char kHelp[] = "Help";
 inline constexpr char kMinimise[] = "Minimise";

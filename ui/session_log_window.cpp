@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "base/amount.h"
+#include "ui/latin1.h"
 #include "ui/skin.h"
 
 namespace corvane {
@@ -15,18 +16,6 @@ namespace {
 
 constexpr int kTextPixels = 12;  // Arial 9 pt at 96 dots per inch, as the window's tooltips
 constexpr int kGap = 8;          // between the main window and the log
-
-// The totals of a family, as the main window's win-rate gauges name them.
-struct FamilyRow {
-    Family family;
-    const char* caption;
-    const char* name;  // Log_WinRate<name>, Log_LosingRun<name>
-    int TableState::*win_rate;
-};
-constexpr std::array<FamilyRow, kFamilyCount> kFamilyRows = {{
-    {Family::F12, "R/B, E/O, L/M", "12", &TableState::win_rate_12},
-    {Family::F23, "Dozens/Columns", "23", &TableState::win_rate_23},
-}};
 
 QFont sans(bool bold = false) {
     QFont f(skin::sans_family());
@@ -135,14 +124,13 @@ QWidget* SessionLogWindow::build_totals() {
     grid->addWidget(bankroll_, 0, 1);
     grid->addWidget(label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
     grid->addWidget(label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
-    for (const FamilyRow& row : kFamilyRows) {
-        const int at = 2 + index_of(row.family);
-        FamilyLabels& f = families_[index_of(row.family)];
-        grid->addWidget(label(totals, QLatin1String(row.caption)), at, 0);
-        f.win_rate =
-            label(totals, {}, QStringLiteral("Log_WinRate") + QLatin1String(row.name), true);
+    for (const FamilyInfo& row : kFamilies) {
+        const int at = 2 + index_of(row.id);
+        FamilyLabels& f = families_[index_of(row.id)];
+        grid->addWidget(label(totals, latin1(row.caption)), at, 0);
+        f.win_rate = label(totals, {}, QStringLiteral("Log_WinRate") + latin1(row.suffix), true);
         f.losing_run =
-            label(totals, {}, QStringLiteral("Log_LosingRun") + QLatin1String(row.name), true);
+            label(totals, {}, QStringLiteral("Log_LosingRun") + latin1(row.suffix), true);
         grid->addWidget(f.win_rate, at, 1);
         grid->addWidget(f.losing_run, at, 2);
     }
@@ -201,9 +189,9 @@ void SessionLogWindow::open_beside(const QWidget& main) {
 void SessionLogWindow::refresh() {
     const GameState& g = surface_.engine().game();
     bankroll_->setText(QString::fromStdString(format_amount(g.bankroll)));
-    for (const FamilyRow& row : kFamilyRows) {
-        families_[index_of(row.family)].win_rate->setText(
-            QStringLiteral("%1%").arg(g.*row.win_rate));
+    for (const FamilyInfo& f : kFamilies) {
+        families_[index_of(f.id)].win_rate->setText(
+            QStringLiteral("%1%").arg(g.counts(f.id).win_rate));
     }
     if (model_.follow()) {
         count_losing_runs();
@@ -212,9 +200,9 @@ void SessionLogWindow::refresh() {
 
 // Counted over the whole log, so only when its rows changed.
 void SessionLogWindow::count_losing_runs() {
-    for (const FamilyRow& row : kFamilyRows) {
-        families_[index_of(row.family)].losing_run->setText(
-            QString::number(surface_.engine().game().log.longest_losing_run(row.family)));
+    for (const FamilyInfo& row : kFamilies) {
+        families_[index_of(row.id)].losing_run->setText(
+            QString::number(surface_.engine().game().log.longest_losing_run(row.id)));
     }
 }
 

@@ -40,7 +40,7 @@ bool bet_on(const GameState& g, Side s) {
 void open_bet(GameState& g, CategoryId c, int chain, int line, std::initializer_list<Side> sides,
               int step, double bet) {
     CategoryState& st = g.category(c);
-    st.match = 1;
+    st.match = true;
     st.set_chain_flag(chain);
     st.current_pattern = line;
     st.pattern_step = 2;
@@ -103,7 +103,7 @@ TEST(Betting, ChainIsBetUntilItsBetWins) {
             const GameState& g = e.game();
             const CategoryState& st = g.category(t.category);
             const bool f12 = family_of(t.category) == Family::F12;
-            const auto bets = [&] { return f12 ? g.bets_count_12 : g.bets_count_23; };
+            const auto bets = [&] { return g.counts(f12 ? Family::F12 : Family::F23).bets_count; };
             const auto check_bet = [&] {
                 for (Side s : kAllSides) {
                     const bool on = std::find(t.sides.begin(), t.sides.end(), s) != t.sides.end();
@@ -137,15 +137,15 @@ TEST(Betting, ChainIsBetUntilItsBetWins) {
             EXPECT_EQ(g.bankroll, t.bankroll[2]);
             EXPECT_EQ(st.progression_step, 0);
             EXPECT_EQ(st.bet, 1.0);
-            EXPECT_EQ(st.match, 0);
+            EXPECT_FALSE(st.match);
             EXPECT_EQ(st.chainactive, 0U);
             EXPECT_EQ(st.pattern_step, 1);
             for (Side s : kAllSides) {
                 EXPECT_FALSE(g.mark(s).field || g.mark(s).stake || g.mark(s).chain);
             }
             EXPECT_EQ(bets(), 2);
-            EXPECT_EQ(f12 ? g.wins_count_12 : g.wins_count_23, 1);
-            EXPECT_EQ(f12 ? g.win_rate_12 : g.win_rate_23, 50);
+            EXPECT_EQ(g.counts(f12 ? Family::F12 : Family::F23).wins_count, 1);
+            EXPECT_EQ(g.counts(f12 ? Family::F12 : Family::F23).win_rate, 50);
             // No flag is left: the hint keeps describing the chain that was won.
             EXPECT_EQ(hint_text(t.category, g.hints[index_of(t.category)]), t.hint);
         }
@@ -168,10 +168,10 @@ TEST(Betting, ChainRunningPastTheEndOfItsLine) {
             EXPECT_FALSE(g.mark(s).field || g.mark(s).stake || g.mark(s).chain);
         }
         EXPECT_EQ(g.bankroll, 999998.0);
-        EXPECT_EQ(g.category(CategoryId::D).match, 1);
+        EXPECT_TRUE(g.category(CategoryId::D).match);
         EXPECT_EQ(g.category(CategoryId::D).pattern_step, 54 + i);
         EXPECT_EQ(g.category(CategoryId::D).bet, 3.0);
-        EXPECT_EQ(g.bets_count_23, 1);
+        EXPECT_EQ(g.counts(Family::F23).bets_count, 1);
         spins(e, {30});
     }
 
@@ -229,7 +229,7 @@ TEST(Betting, TrendBettingLaysOnlyWhatFollowsTheChosenDirection) {
         for (const auto& [side, pct] : t.shown) {
             g.stats.shown[index_of(side)] = pct;
         }
-        place_bet(g, s, t.category);
+        place_bet(g, s, t.category, g.current_num);
 
         const Family f = family_of(t.category);
         const char predicted = f == Family::F12 ? (t.line == 0 ? '1' : '0') : '1';
@@ -264,17 +264,17 @@ TEST(Betting, HiddenBetThatWouldHaveWonEndsItsChain) {
         const GameState& g = e.game();
         const CategoryState& rb = g.category(CategoryId::RB);
         // The later category's run tests the mark against the same number.
-        EXPECT_EQ(rb.match, with_eo ? 0 : 1);
+        EXPECT_EQ(rb.match, !with_eo);
         EXPECT_EQ(g.mark(Side::Red).hidden, !with_eo);
         EXPECT_FALSE(g.mark(Side::Red).field);
         EXPECT_EQ(g.bankroll, kStartBankroll);
         if (!with_eo) {
             EXPECT_EQ(rb.chainactive, 1U << 2);
             spins(e, {14});  // red: the waiting mark ends the chain, with no payout
-            EXPECT_EQ(rb.match, 0);
+            EXPECT_FALSE(rb.match);
             EXPECT_FALSE(g.mark(Side::Red).hidden);
             EXPECT_EQ(g.bankroll, kStartBankroll);
-            EXPECT_EQ(g.wins_count_12, 0);
+            EXPECT_EQ(g.counts(Family::F12).wins_count, 0);
         }
     }
 }
@@ -286,16 +286,16 @@ TEST(Betting, PlacedTrendBetIsSettledNotReset) {
     enable_only(e, {CategoryId::RB});
     open_bet(testing::game_of(e), CategoryId::RB, 1, 1, {Side::Red}, 0, 1.0);
     testing::game_of(e).mark(Side::Red).hidden = true;
-    testing::game_of(e).bets_count_12 = 7;
-    testing::game_of(e).wins_count_12 = 2;
+    testing::game_of(e).counts(Family::F12).bets_count = 7;
+    testing::game_of(e).counts(Family::F12).wins_count = 2;
     ASSERT_TRUE(e.click_number(1));  // red
-    hidden_bet_fields_check(testing::game_of(e));
-    EXPECT_EQ(e.game().category(CategoryId::RB).match, 1);
+    hidden_bet_fields_check(testing::game_of(e), e.game().current_num);
+    EXPECT_TRUE(e.game().category(CategoryId::RB).match);
     EXPECT_TRUE(e.game().mark(Side::Red).field);
     e.finish_spin();
     EXPECT_EQ(e.game().bankroll, 1000002.0);
-    EXPECT_EQ(e.game().wins_count_12, 3);
-    EXPECT_EQ(e.game().win_rate_12, 42);  // 3 of 7
+    EXPECT_EQ(e.game().counts(Family::F12).wins_count, 3);
+    EXPECT_EQ(e.game().counts(Family::F12).win_rate, 42);  // 3 of 7
 }
 
 TEST(Betting, BetAutomaticResetFiresOnlyAboveTheAim) {
@@ -425,7 +425,7 @@ TEST(Betting, ResetOnZeroStopsAtEachFamilysNumberOfSteps) {
             g.category(t.category).bet = 9.0;
         }
         g.current_num = number;
-        reset_on_zero_check(g, s);
+        reset_on_zero_check(g, s, number);
         for (const Case& t : cases) {
             SCOPED_TRACE(std::string(info(t.category).prefix) + " on " + std::to_string(number));
             const bool restarted = t.restarted && number == 0;
@@ -468,8 +468,8 @@ TEST(Betting, CalcBetsCountCountsPlacementsOfEnabledCategories) {
     for (const Case& t : cases) {
         GameState g;
         Settings s;
-        g.bets_count_12 = 5;
-        g.bets_count_23 = 7;
+        g.counts(Family::F12).bets_count = 5;
+        g.counts(Family::F23).bets_count = 7;
         for (Side side : t.staked) {
             g.mark(side).field = g.mark(side).stake = true;
         }
@@ -480,8 +480,8 @@ TEST(Betting, CalcBetsCountCountsPlacementsOfEnabledCategories) {
             s.category_enabled[index_of(c)] = false;
         }
         calc_bets_count(g, s);
-        EXPECT_EQ(g.bets_count_12, 5 + t.more12);
-        EXPECT_EQ(g.bets_count_23, 7 + t.more23);
+        EXPECT_EQ(g.counts(Family::F12).bets_count, 5 + t.more12);
+        EXPECT_EQ(g.counts(Family::F23).bets_count, 7 + t.more23);
     }
 }
 
@@ -495,7 +495,7 @@ TEST(Betting, BetsButtonRestartsProgressionsAndBankrollOnly) {
     g.category(CategoryId::D).bet = 4.5;
     g.bankroll = 123.0;
     g.bankroll_aim = 456.0;
-    g.bets_count_12 = 9;
+    g.counts(Family::F12).bets_count = 9;
     e.press_bets();
     for (CategoryId c : kAllCategories) {
         EXPECT_EQ(g.category(c).progression_step, 0);
@@ -505,8 +505,8 @@ TEST(Betting, BetsButtonRestartsProgressionsAndBankrollOnly) {
     EXPECT_EQ(g.bankroll, 1000000.0);
     EXPECT_EQ(g.bankroll_aim, 1000001.0);
     EXPECT_TRUE(bet_on(g, Side::Black));
-    EXPECT_EQ(g.category(CategoryId::RB).match, 1);
-    EXPECT_EQ(g.bets_count_12, 9);
+    EXPECT_TRUE(g.category(CategoryId::RB).match);
+    EXPECT_EQ(g.counts(Family::F12).bets_count, 9);
     spins(e, {2});  // the open bet is settled at the new stake
     EXPECT_EQ(g.bankroll, 1000001.0);
 }

@@ -64,10 +64,10 @@ TEST(Detection, FindsTheChainThatBeginsExactlyAtTheWindow) {
         st.list_window.assign(t.window);
         st.first_mark = t.mark;
         g.current_num = 1;
-        analyse_category(g, s, t.category);
+        analyse_category(g, s, t.category, 1);
 
         const bool hit = t.chain != 0;
-        EXPECT_EQ(st.match, hit ? 1 : 0);
+        EXPECT_EQ(st.match, hit);
         EXPECT_EQ(st.chainactive, hit ? (1U << t.chain) : 0U);
         EXPECT_EQ(st.current_pattern, t.line);
         EXPECT_EQ(st.pattern_step, hit ? 2 : 1);  // the bet of the same spin advanced it
@@ -100,8 +100,8 @@ TEST(Detection, NoMarkBlocksEveryHit) {
                         g.category(c).list_window.assign(line.substr(0, n));
                         g.category(c).first_mark = mark;
                         g.current_num = 1;
-                        analyse_category(g, s, c);
-                        EXPECT_EQ(g.category(c).match, mark == kNoMark ? 0 : 1)
+                        analyse_category(g, s, c, g.current_num);
+                        EXPECT_EQ(g.category(c).match, mark != kNoMark)
                             << "chain " << k << " line " << i << " n " << n;
                     }
                 }
@@ -123,7 +123,7 @@ TEST(Detection, TenNumbersAreNeverEnoughForAWindowOfTen) {
             nonzero += n != 0 ? 1 : 0;
         }
         for (CategoryId c : kAllCategories) {
-            EXPECT_EQ(e.game().category(c).match, 0);
+            EXPECT_FALSE(e.game().category(c).match);
             EXPECT_EQ(e.game().category(c).first_mark, kNoMark);
         }
         EXPECT_EQ(e.game().bankroll, kStartBankroll);
@@ -184,7 +184,7 @@ TEST(Detection, AgreesWithTheLineByLineRuleOnFedWindows) {
                 CategoryState& st = g.category(c);
                 list_add(st, c, number, n);
                 g.current_num = number;
-                analyse_category(g, s, c);
+                analyse_category(g, s, c, g.current_num);
                 const auto [chain, pattern] =
                     number == 0 || st.list_window.size() != n
                         ? std::pair<int, int>{0, 0}
@@ -234,7 +234,7 @@ TEST(BetIndicator, AnActiveChainOnlyHides) {
     CategoryState& d = g.category(CategoryId::D);
     d.ind_window.assign("1111222");
     d.ind_mark = '3';
-    d.match = 1;
+    d.match = true;
     for (Side side : sides_of(CategoryId::D)) {
         g.mark(side).indicator = true;
     }
@@ -278,13 +278,13 @@ TEST(ResetActiveChains, KeepsOnlyTheLowestFlagOfEachCategory) {
             for (int k : t.before[c]) {
                 g.categories[c].set_chain_flag(k);
             }
-            g.categories[c].match = 1;
+            g.categories[c].match = true;
             g.categories[c].current_pattern = 2;
         }
         reset_active_chains(g.categories);
         for (int c = 0; c < kCategoryCount; ++c) {
             EXPECT_EQ(g.categories[c].chainactive, t.after[c]) << c;
-            EXPECT_EQ(g.categories[c].match, 1);
+            EXPECT_TRUE(g.categories[c].match);
             EXPECT_EQ(g.categories[c].current_pattern, 2);
         }
     }

@@ -220,7 +220,7 @@ TEST(Backtest, LongestLosingRunOfACategoryAndOfItsFamily) {
     // Chain 1, line 0: the code '1' again and again, bet against.
     const auto open = [&](CategoryId c, Side against) {
         CategoryState& st = g.category(c);
-        st.match = 1;
+        st.match = true;
         st.set_chain_flag(1);
         st.current_pattern = 0;
         st.pattern_step = 2;
@@ -281,11 +281,11 @@ TEST(Backtest, ObservationAddsUpToTheEngine) {
             SCOPED_TRACE("system " + std::to_string(system) + ", variant " +
                          std::to_string(variant));
             EXPECT_EQ(s.mismatched_spins, 0);
-            EXPECT_EQ(s.families[0].bets, g.bets_count_12);
-            EXPECT_EQ(s.families[0].won, g.wins_count_12);
-            EXPECT_EQ(s.families[1].bets, g.bets_count_23);
-            EXPECT_EQ(s.families[1].won, g.wins_count_23);
-            EXPECT_EQ(s.families[0].win_rate(), g.win_rate_12);
+            EXPECT_EQ(s.families[0].bets, g.counts(Family::F12).bets_count);
+            EXPECT_EQ(s.families[0].won, g.counts(Family::F12).wins_count);
+            EXPECT_EQ(s.families[1].bets, g.counts(Family::F23).bets_count);
+            EXPECT_EQ(s.families[1].won, g.counts(Family::F23).wins_count);
+            EXPECT_EQ(s.families[0].win_rate(), g.counts(Family::F12).win_rate);
             EXPECT_DOUBLE_EQ(s.families[0].net() + s.families[1].net(), s.profit);
             EXPECT_GT(s.families[0].bets, 0);
         }

@@ -114,9 +114,9 @@ TEST(NumberFile, LoadReplaysOnlyTheHistoryAndTheStatistics) {
     EXPECT_EQ(g.category(CategoryId::RB).progression_step, 1);
     EXPECT_EQ(g.bankroll, kStartBankroll);
     EXPECT_EQ(g.bankroll_aim, kStartBankrollAim);
-    EXPECT_EQ(g.bets_count_12, 0);
-    EXPECT_EQ(g.win_rate_12, 0);
-    EXPECT_EQ(g.input_ready, 1);
+    EXPECT_EQ(g.counts(Family::F12).bets_count, 0);
+    EXPECT_EQ(g.counts(Family::F12).win_rate, 0);
+    EXPECT_TRUE(g.input_ready);
     EXPECT_FALSE(e.undo());
 }
 
@@ -380,12 +380,12 @@ TEST(NewGame, EmptiesTheGameAndKeepsStakesAndHints) {
     EXPECT_EQ(history_numbers(g), std::vector<int>(kHistorySize, -1));
     EXPECT_EQ(g.bankroll, kStartBankroll);
     EXPECT_EQ(g.bankroll_aim, kStartBankrollAim);
-    EXPECT_EQ(g.bets_count_12 + g.wins_count_12, 0);
+    EXPECT_EQ(g.counts(Family::F12).bets_count + g.counts(Family::F12).wins_count, 0);
     EXPECT_FALSE(e.undo());
     for (CategoryId c : kAllCategories) {
         EXPECT_EQ(g.category(c).bet, before.category(c).bet);
         EXPECT_EQ(g.category(c).progression_step, before.category(c).progression_step);
-        EXPECT_EQ(g.category(c).match, 0);
+        EXPECT_FALSE(g.category(c).match);
         EXPECT_TRUE(g.category(c).list_window.empty());
     }
     EXPECT_EQ(g.hints, before.hints);

@@ -17,14 +17,14 @@ TEST(SpinPipeline, ClickRecordsTheNumberAndStartsTheAnimation) {
     EXPECT_EQ(stat_display_text(g.stats, Side::Red), "Red (100%)");
     EXPECT_EQ(stat_display_text(g.stats, Side::More), "More (0%)");
     EXPECT_EQ(g.history[0].number, 7);
-    EXPECT_EQ(g.input_ready, 0);
+    EXPECT_FALSE(g.input_ready);
     EXPECT_TRUE(g.covers_shown);
     EXPECT_TRUE(g.pressed[7]);
     EXPECT_TRUE(g.timer_running);
     EXPECT_FALSE(g.undo_available);
     // The snapshot holds the game before the number.
     EXPECT_FALSE(g.cancel_list.stats.computed);
-    EXPECT_EQ(g.cancel_list.stats.count_red, 0);
+    EXPECT_EQ(g.cancel_list.stats.count[index_of(Side::Red)], 0);
     // Prediction has not run: no window has the number yet.
     EXPECT_TRUE(g.category(CategoryId::RB).list_window.empty());
 }
@@ -71,7 +71,7 @@ TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
     for (int t = 1; t <= 24; ++t) {
         EXPECT_FALSE(e.tick());
         EXPECT_EQ(e.game().gauge1, 4 * t);
-        EXPECT_EQ(e.game().input_ready, 0);
+        EXPECT_FALSE(e.game().input_ready);
         EXPECT_TRUE(e.game().covers_shown);
         EXPECT_FALSE(e.game().undo_available);
     }
@@ -79,7 +79,7 @@ TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
     const GameState& g = e.game();
     EXPECT_EQ(g.gauge1, 0);
     EXPECT_FALSE(g.pressed[3]);
-    EXPECT_EQ(g.input_ready, 1);
+    EXPECT_TRUE(g.input_ready);
     EXPECT_FALSE(g.timer_running);
     EXPECT_FALSE(g.covers_shown);
     EXPECT_TRUE(g.undo_available);
@@ -132,7 +132,7 @@ TEST(SpinPipeline, EveryCategoryOffStillRecordsAndOffersTheUndo) {
     EXPECT_EQ(stat_display_text(g.stats, Side::Red), "Red (100%)");
     EXPECT_EQ(g.history[0].colour, HistoryColour::Red);
     EXPECT_TRUE(g.undo_available);
-    EXPECT_EQ(g.input_ready, 1);
+    EXPECT_TRUE(g.input_ready);
     for (CategoryId c : kAllCategories) {
         EXPECT_TRUE(g.category(c).list_window.empty());
     }

@@ -270,7 +270,7 @@ TEST(SettingOps, CategoryOffRefundsABetOnShowOnceAndResets) {
         CategoryState& s = g.category(c.category);
         s = {};
         s.bet = c.stake;
-        s.match = 1;
+        s.match = true;
         s.set_chain_flag(5);
         s.current_pattern = 2;
         s.pattern_step = 4;
@@ -278,7 +278,7 @@ TEST(SettingOps, CategoryOffRefundsABetOnShowOnceAndResets) {
         e.apply(SettingOp::Category_Off, c.category);
         EXPECT_EQ(e.game().bankroll, kStartBankroll + c.refund);
         const CategoryState& after = e.game().category(c.category);
-        EXPECT_EQ(after.match, 0);
+        EXPECT_FALSE(after.match);
         EXPECT_EQ(after.chainactive, 0U);
         EXPECT_EQ(after.current_pattern, 0);
         EXPECT_EQ(after.pattern_step, 1);
@@ -308,7 +308,7 @@ TEST(SettingOps, TrendBettingOffDropsEveryBetWithoutRefund) {
         EXPECT_FALSE(m.field || m.stake || m.chain || m.hidden) << i;
     }
     for (CategoryId c : kAllCategories) {
-        EXPECT_EQ(e.game().category(c).match, 0);
+        EXPECT_FALSE(e.game().category(c).match);
         EXPECT_EQ(e.game().category(c).chainactive, 0U);
     }
     EXPECT_EQ(e.settings_text()[21], "0");

@@ -117,7 +117,7 @@ TEST(SettingsFile, SwitchingACategoryOffRefundsItsBetOnce) {
     ASSERT_EQ(e.load_settings(path), std::nullopt);
     EXPECT_EQ(e.game().bankroll, bankroll + 1);
     EXPECT_FALSE(e.game().mark(Side::Red).field);
-    EXPECT_EQ(e.game().category(CategoryId::RB).match, 0);
+    EXPECT_FALSE(e.game().category(CategoryId::RB).match);
     ASSERT_EQ(e.load_settings(path), std::nullopt);
     EXPECT_EQ(e.game().bankroll, bankroll + 1);
     fs::remove(path);
@@ -132,7 +132,7 @@ TEST(SettingsFile, TrendBettingOffResetsAllFiveWithoutRefund) {
     for (int i = 0; i < kSideCount; ++i) {
         EXPECT_FALSE(e.game().marks[i].field || e.game().marks[i].stake) << i;
     }
-    EXPECT_EQ(e.game().category(CategoryId::EO).match, 0);
+    EXPECT_FALSE(e.game().category(CategoryId::EO).match);
     fs::remove(path);
 }
 

@@ -18,13 +18,10 @@ bool codes_of_family(std::string_view codes, Family family) {
 
 std::string category_rule(const CategoryState& c, const CategoryInfo& ci) {
     const std::string name(ci.prefix);
-    if (c.match != 0 && c.match != 1) {
-        return name + ": match is neither 0 nor 1";
-    }
     if ((c.chainactive & ~(((1U << kChainCount) - 1) << 1)) != 0) {
         return name + ": a chain flag outside 1..22";
     }
-    if (std::popcount(c.chainactive) != c.match) {
+    if (std::popcount(c.chainactive) != (c.match ? 1 : 0)) {
         return name + ": the chain flags do not follow match";
     }
     if (c.list_window.size() > 30 || c.ind_window.size() > 29) {
@@ -55,11 +52,8 @@ std::string broken_invariant(const Engine& engine) {
     if (!std::isfinite(g.bankroll) || !std::isfinite(g.bankroll_aim)) {
         return "the bankroll or its aim is not finite";
     }
-    if (g.input_ready != 0 && g.input_ready != 1) {
-        return "the board is neither ready nor busy";
-    }
     if (!g.timer_running) {
-        if (g.input_ready != 1) {
+        if (!g.input_ready) {
             return "the board stays busy with no spin in progress";
         }
         if (g.covers_shown || g.gauge1 != 0) {

@@ -114,7 +114,7 @@ void AccessibilityTest::options_speak_their_state() {
 
 void AccessibilityTest::bars_give_their_values() {
     MainWindow w;
-    corvane::testing::game_of(w.engine()).win_rate_12 = 45;
+    corvane::testing::game_of(w.engine()).counts(corvane::Family::F12).win_rate = 45;
     play(w, {3});
     QAccessibleInterface* rate = reader(w, "CGauge_WinRate12");
     QCOMPARE(rate->role(), QAccessible::ProgressBar);

@@ -28,9 +28,10 @@ void BarTest::text_reads_on_both_sides_of_the_fill_data() {
     for (qreal ratio : {1.0, 2.0}) {
         for (int value : {0, 25, 44, 50, 100}) {
             QTest::addRow("1/2 at %d%% ratio %g", value, ratio)
-                << corvane::layout::kWinRate12Bar << corvane::skin::colour::kNavy << value << ratio;
+                << corvane::layout::kWinRates[0].bar << corvane::skin::colour::kNavy << value
+                << ratio;
             QTest::addRow("2/3 at %d%% ratio %g", value, ratio)
-                << corvane::layout::kWinRate23Bar << corvane::skin::colour::kWinRate23 << value
+                << corvane::layout::kWinRates[1].bar << corvane::skin::colour::kWinRate23 << value
                 << ratio;
         }
     }
