@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTimer>
+#include <cstdio>
 
 #include "ui/desktop_platform.h"
 #include "ui/main_window.h"
@@ -13,6 +14,12 @@
 int main(int argc, char** argv) {
     const corvane::PlatformChoice platform =
         corvane::choose_platform(corvane::DesktopEnvironment::current());
+    if (!platform.cannot_start.empty()) {
+        // Said before Qt starts: Qt itself would abort without a word the player can act on.
+        std::fprintf(stderr, "corvane: the window cannot start: %s\n",
+                     platform.cannot_start.c_str());
+        return 1;
+    }
     if (!platform.platform.empty()) {
         qputenv("QT_QPA_PLATFORM", platform.platform.c_str());
     }

@@ -2,6 +2,8 @@
 // files the desktop or the command line hands it.
 #include <QDir>
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <unistd.h>
@@ -22,6 +24,7 @@ class LaunchTest : public QObject {
   private slots:
     void platform_data();
     void platform();
+    void wayland_without_its_plugin_says_what_to_install();
     void open_file_loads_as_the_load_buttons_do();
 };
 
@@ -32,10 +35,13 @@ void LaunchTest::platform_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("platform");
     QTest::addColumn<bool>("warn");
+    QTest::addColumn<bool>("plugin");
+    QTest::addColumn<bool>("refused");
     const auto row = [](const char* name, const char* session, const char* wayland_display,
-                        const char* display, const char* chosen, const char* platform, bool warn) {
+                        const char* display, const char* chosen, const char* platform, bool warn,
+                        bool plugin = true, bool refused = false) {
         QTest::newRow(name) << QString(session) << QString(wayland_display) << QString(display)
-                            << QString(chosen) << QString(platform) << warn;
+                            << QString(chosen) << QString(platform) << warn << plugin << refused;
     };
     // clang-format off
     // XDG_SESSION_TYPE, WAYLAND_DISPLAY, DISPLAY, QT_QPA_PLATFORM; the platform asked for, and
@@ -51,6 +57,13 @@ void LaunchTest::platform_data() {
     row("player chose xcb",              "wayland", "wayland-0", "",   "xcb",     "",        false);
     row("console",                       "tty",     "",          "",   "",        "",        false);
     row("nothing set",                   "",        "",          "",   "",        "",        false);
+    // Without Qt's Wayland plugin the window starts only where XWayland is, or where the player
+    // chose a platform.
+    row("no plugin, wayland alone",      "wayland", "wayland-0", "",   "",        "",        false, false, true);
+    row("no plugin, compositor alone",   "",        "wayland-1", "",   "",        "",        false, false, true);
+    row("no plugin, xwayland",           "wayland", "wayland-0", ":0", "",        "xcb",     false, false);
+    row("no plugin, player chose",       "wayland", "wayland-0", "",   "wayland", "",        false, false);
+    row("no plugin, x11 session",        "x11",     "",          ":0", "",        "",        false, false);
     // clang-format on
 }
 
@@ -59,11 +72,43 @@ void LaunchTest::platform() {
     QFETCH(QString, wayland_display);
     QFETCH(QString, display);
     QFETCH(QString, chosen);
+    QFETCH(bool, plugin);
     const corvane::PlatformChoice choice =
         corvane::choose_platform({session.toStdString(), wayland_display.toStdString(),
-                                  display.toStdString(), chosen.toStdString()});
+                                  display.toStdString(), chosen.toStdString(), plugin});
     QTEST(QString::fromStdString(choice.platform), "platform");
     QTEST(choice.cannot_stay_on_top, "warn");
+    QTEST(!choice.cannot_start.empty(), "refused");
+    if (!choice.cannot_start.empty()) {
+        QVERIFY(QString::fromStdString(choice.cannot_start).contains(QLatin1String("qt6-wayland")));
+    }
+}
+
+// The program itself, on a Wayland desktop without XWayland: where Qt's Wayland plugin is
+// missing (as on a machine set up by scripts/setup.sh), it says so instead of letting Qt abort.
+void LaunchTest::wayland_without_its_plugin_says_what_to_install() {
+    corvane::DesktopEnvironment here = corvane::DesktopEnvironment::current();
+    if (here.wayland_plugin) {
+        QSKIP("Qt's Wayland plugin is installed here");
+    }
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-corvane-test"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path());
+    QProcess corvane;
+    corvane.setProcessEnvironment(env);
+    corvane.start(QStringLiteral(CORVANE_APP), {});
+    QVERIFY(corvane.waitForFinished(20000));
+    QCOMPARE(corvane.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(corvane.exitCode(), 1);
+    const QString said = QString::fromLocal8Bit(corvane.readAllStandardError());
+    QVERIFY2(said.startsWith(QLatin1String("corvane: the window cannot start: ")),
+             qPrintable(said));
+    QVERIFY2(said.contains(QLatin1String("qt6-wayland")), qPrintable(said));
 }
 
 void LaunchTest::open_file_loads_as_the_load_buttons_do() {
