@@ -16,13 +16,6 @@ std::uint64_t session_seed(std::uint64_t seed, std::uint64_t session) {
 
 namespace {
 
-// What the spin just played did, over the enabled categories.
-struct SpinMoney {
-    double paid = 0;           // paid out on the bets settled
-    double suggested = 0;      // the cost of the bets the engine laid for the next spin
-    double largest_stake = 0;  // the largest of their stakes on one side or section
-};
-
 class SessionPlayer {
   public:
     SessionPlayer(const SessionRules& rules, const Settings& settings)
@@ -30,28 +23,30 @@ class SessionPlayer {
 
     // Reads the spin; the end it brings, if any.
     std::optional<SessionEnd> after_spin(const GameState& game, std::uint64_t spin) {
-        const SpinMoney money = read(game);
         result_.spins = spin;
-        result_.net += money.paid;
-        if (rules_.stop_loss && result_.net <= -*rules_.stop_loss) {
+        result_.net += settle(game);
+        const SuggestedBets bets = suggested_bets(game, settings_);
+        const PlanRules fired = plan_rules(rules_, result_.net, bets);
+        const auto met = [fired](PlanRule r) { return (fired & rule_bit(r)) != 0; };
+        if (met(PlanRule::StopLoss)) {
             return SessionEnd::StopLoss;
         }
-        if (rules_.target && result_.net >= *rules_.target) {
+        if (met(PlanRule::Target)) {
             return SessionEnd::TargetReached;
         }
         if (spin == rules_.spins) {
             return SessionEnd::PlayedOut;
         }
-        if (rules_.table_max && money.largest_stake > *rules_.table_max) {
+        if (met(PlanRule::TableLimit)) {
             return SessionEnd::TableLimit;
         }
-        if (rules_.bankroll && money.suggested > *rules_.bankroll + result_.net) {
+        if (met(PlanRule::Ruined)) {
             return SessionEnd::Ruined;
         }
         // The bets are made.
-        result_.net -= money.suggested;
-        result_.staked += money.suggested;
-        result_.largest_stake = std::max(result_.largest_stake, money.largest_stake);
+        result_.net -= bets.cost;
+        result_.staked += bets.cost;
+        result_.largest_stake = std::max(result_.largest_stake, bets.largest_stake);
         result_.worst_drawdown = std::min(result_.worst_drawdown, result_.net);
         return std::nullopt;
     }
@@ -65,8 +60,9 @@ class SessionPlayer {
     const SessionResult& so_far() const { return result_; }
 
   private:
-    SpinMoney read(const GameState& game) {
-        SpinMoney money;
+    // What the bets settled in the spin paid, with the losing runs they make.
+    double settle(const GameState& game) {
+        double paid = 0;
         for (CategoryId c : kAllCategories) {
             if (!settings_.enabled(c)) {
                 continue;
@@ -77,12 +73,9 @@ class SessionPlayer {
                 run = what.won ? 0 : run + 1;
                 result_.longest_losing_run = std::max(result_.longest_losing_run, run);
             }
-            money.paid += what.paid;
-            money.suggested += what.charged;
-            money.largest_stake =
-                std::max(money.largest_stake, what.charged / info(family_of(c)).sides_per_bet);
+            paid += what.paid;
         }
-        return money;
+        return paid;
     }
 
     const SessionRules& rules_;

@@ -1,7 +1,8 @@
 // Many independent sessions of random spins, each played as a player with real money would
 // play the suggested bets: a bankroll that can run out, a table limit, and stop rules.
 //
-// After every spin the session looks at what the spin did, in this order:
+// After every spin the session looks at what the spin did, in this order (the money plan's rules,
+// engine/money_plan.h, with the session's length between them):
 //   1. the bets of the last spin are settled: the net is what was paid minus what was staked;
 //   2. stop loss: the net is at most -L, the player leaves;
 //   3. target: the net is at least +T, the player leaves;
@@ -20,6 +21,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
+#include "engine/money_plan.h"
 
 namespace corvane {
 
@@ -29,12 +31,10 @@ inline constexpr int kSessionEndCount = 5;
 inline constexpr std::array<std::string_view, kSessionEndCount> kSessionEndNames = {
     "target_reached", "stop_loss", "ruined", "table_limit", "played_out"};
 
-struct SessionRules {
-    std::uint64_t spins = 1000;       // a session ends after at most this many spins
-    std::optional<double> bankroll;   // the player's money at the start; none: never ruined
-    std::optional<double> table_max;  // the largest stake on one side or section; none: no limit
-    std::optional<double> stop_loss;  // leave once the net is at most -stop_loss
-    std::optional<double> target;     // leave once the net is at least +target
+// A session is played by a money plan (the bankroll at its start, the table's maximum, the stop
+// loss and the target) for at most `spins` spins.
+struct SessionRules : MoneyPlan {
+    std::uint64_t spins = 1000;  // a session ends after at most this many spins
 };
 
 // What one session did. Money is in the units of the stakes.

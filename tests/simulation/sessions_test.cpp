@@ -46,7 +46,7 @@ TEST(Sessions, EachRuleEndsTheHandMadeSessionWhereItShould) {
     const auto rules = [](std::uint64_t spins, std::optional<double> bankroll,
                           std::optional<double> table_max, std::optional<double> stop_loss,
                           std::optional<double> target) {
-        return SessionRules{spins, bankroll, table_max, stop_loss, target};
+        return SessionRules{{bankroll, table_max, stop_loss, target}, spins};
     };
     const std::vector<RuleCase> cases = {
         {"played out with the win", rules(8, {}, {}, {}, {}), SessionEnd::PlayedOut, 8, 1, 15},
@@ -79,7 +79,7 @@ TEST(Sessions, EachRuleEndsTheHandMadeSessionWhereItShould) {
 }
 
 TEST(Sessions, FiguresOfTheHandMadeSession) {
-    const SessionResult r = hand_made(SessionRules{8, {}, {}, {}, {}});
+    const SessionResult r = hand_made(SessionRules{{}, 8});
     EXPECT_EQ(r.worst_drawdown, -15);  // all four stakes out, nothing back yet
     EXPECT_EQ(r.largest_stake, 8);
     EXPECT_EQ(r.longest_losing_run, 3);

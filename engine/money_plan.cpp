@@ -1,0 +1,132 @@
+#include "engine/money_plan.h"
+
+#include "base/amount.h"
+
+namespace corvane {
+
+namespace {
+
+constexpr std::string_view kMinus = "\u2212";  // the minus sign of a written amount
+
+std::string amount(double value) {
+    return format_amount(value);
+}
+
+// "Red", "1st dozen and 2nd dozen": the sides a bet of the category lies on.
+std::string sides_spoken(CategoryId category, std::uint8_t sides) {
+    std::string text;
+    const int first = index_of(info(category).first_side);
+    for (int k = 0; k < info(category).side_count; ++k) {
+        if ((sides >> k) & 1U) {
+            text += (text.empty() ? "" : " and ") + std::string(kSides[first + k].spoken);
+        }
+    }
+    return text;
+}
+
+std::string table_limit_text(const MoneyPlan& plan, const SuggestedBets& bets) {
+    std::string text = "The table takes at most " + amount(*plan.table_max) + ": the suggested " +
+                       amount(bets.largest_stake);
+    if (bets.largest) {
+        const bool pair = info(family_of(*bets.largest)).sides_per_bet > 1;
+        text += (pair ? " on each of " : " on ") + sides_spoken(*bets.largest, bets.largest_sides);
+    }
+    return text + " cannot be laid";
+}
+
+}  // namespace
+
+SuggestedBets suggested_bets(const TableState& table, const Settings& settings) {
+    SuggestedBets bets;
+    for (const CategoryInfo& ci : kCategories) {
+        if (!settings.enabled(ci.id)) {
+            continue;
+        }
+        const double charged = table.last_spin[index_of(ci.id)].charged;
+        bets.cost += charged;
+        const double stake = charged / info(ci.family).sides_per_bet;
+        if (stake > bets.largest_stake) {
+            bets.largest_stake = stake;
+            bets.largest = ci.id;
+            bets.largest_sides = sides_marked(table, ci.id, &SideMarks::field);
+        }
+    }
+    return bets;
+}
+
+PlanRules plan_rules(const MoneyPlan& plan, double net, const SuggestedBets& bets) {
+    PlanRules rules = 0;
+    if (plan.stop_loss && net <= -*plan.stop_loss) {
+        rules |= rule_bit(PlanRule::StopLoss);
+    }
+    if (plan.target && net >= *plan.target) {
+        rules |= rule_bit(PlanRule::Target);
+    }
+    if (plan.table_max && bets.largest_stake > *plan.table_max) {
+        rules |= rule_bit(PlanRule::TableLimit);
+    }
+    if (plan.bankroll && bets.cost > *plan.bankroll + net) {
+        rules |= rule_bit(PlanRule::Ruined);
+    }
+    return rules;
+}
+
+std::string signed_amount(double value) {
+    if (value > 0) {
+        return "+" + amount(value);
+    }
+    if (value < 0) {
+        return std::string(kMinus) + amount(-value);
+    }
+    return "0";
+}
+
+std::vector<std::string> warning_texts(const MoneyPlan& plan, const PlanWarnings& warnings) {
+    std::vector<std::string> texts;
+    const auto fired = [&](PlanRule r) { return (warnings.rules & rule_bit(r)) != 0; };
+    if (fired(PlanRule::StopLoss)) {
+        texts.push_back("Stop loss reached: " + signed_amount(warnings.net) +
+                        ". Your plan says stop here.");
+    }
+    if (fired(PlanRule::Target)) {
+        texts.push_back("Target reached: " + signed_amount(warnings.net) +
+                        ". Your plan says stop here.");
+    }
+    if (fired(PlanRule::TableLimit) && plan.table_max) {
+        texts.push_back(table_limit_text(plan, warnings.bets));
+    }
+    if (fired(PlanRule::Ruined) && plan.bankroll) {
+        const double left = *plan.bankroll + warnings.net;
+        texts.push_back("The suggested bets cost " + amount(warnings.bets.cost) +
+                        ", more than the " + (left > 0 ? amount(left) : std::string("0")) +
+                        " left of your bankroll: they cannot all be laid");
+    }
+    return texts;
+}
+
+std::vector<std::string> plan_figures(const MoneyPlan& plan, double net) {
+    std::vector<std::string> figures;
+    if (!plan.any()) {
+        return figures;
+    }
+    figures.push_back("Net " + signed_amount(net));
+    if (plan.bankroll) {
+        const double left = *plan.bankroll + net;
+        figures.push_back("Left " +
+                          (left < 0 ? std::string(kMinus) + amount(-left) : amount(left)));
+    }
+    if (plan.stop_loss) {
+        const double room = *plan.stop_loss + net;
+        figures.push_back(room > 0 ? "Stop loss in " + amount(room) : "Stop loss reached");
+    }
+    if (plan.target) {
+        const double to_go = *plan.target - net;
+        figures.push_back(to_go > 0 ? "Target in " + amount(to_go) : "Target reached");
+    }
+    if (plan.table_max) {
+        figures.push_back("Table max " + amount(*plan.table_max));
+    }
+    return figures;
+}
+
+}  // namespace corvane

@@ -1,0 +1,116 @@
+#include "engine/money_plan.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/support/scenes.h"
+
+namespace corvane {
+namespace {
+
+constexpr PlanRules kNone = 0;
+constexpr std::nullopt_t kNo = std::nullopt;
+
+MoneyPlan plan_of(std::optional<double> bankroll, std::optional<double> table_max,
+                  std::optional<double> stop_loss, std::optional<double> target) {
+    MoneyPlan plan;
+    plan.bankroll = bankroll;
+    plan.table_max = table_max;
+    plan.stop_loss = stop_loss;
+    plan.target = target;
+    return plan;
+}
+
+SuggestedBets bets_of(double cost, double largest_stake, CategoryId largest,
+                      std::uint8_t largest_sides) {
+    return {cost, largest_stake, largest, largest_sides};
+}
+
+// Each rule fires at its edge exactly as the sessions' rules do: a stop loss or a target met
+// exactly fires, a stake at the table's maximum and bets that cost exactly the money left do not.
+TEST(MoneyPlan, EachRuleAtItsEdge) {
+    const SuggestedBets bets = bets_of(600, 500, CategoryId::RB, 1);
+    struct Case {
+        const char* name;
+        MoneyPlan plan;
+        double net;
+        PlanRules fired;
+    };
+    const std::vector<Case> cases = {
+        {"no plan", {}, -1e9, kNone},
+        {"stop loss met exactly", plan_of(kNo, kNo, 200, kNo), -200, rule_bit(PlanRule::StopLoss)},
+        {"stop loss not yet", plan_of(kNo, kNo, 200, kNo), -199.95, kNone},
+        {"target met exactly", plan_of(kNo, kNo, kNo, 100), 100, rule_bit(PlanRule::Target)},
+        {"target not yet", plan_of(kNo, kNo, kNo, 100), 99.95, kNone},
+        {"a stake at the maximum is laid", plan_of(kNo, 500, kNo, kNo), 0, kNone},
+        {"a stake above the maximum", plan_of(kNo, 499.95, kNo, kNo), 0,
+         rule_bit(PlanRule::TableLimit)},
+        {"bets that cost exactly what is left", plan_of(700, kNo, kNo, kNo), -100, kNone},
+        {"bets that cost more than is left", plan_of(700, kNo, kNo, kNo), -100.05,
+         rule_bit(PlanRule::Ruined)},
+        {"all at once", plan_of(100, 10, 50, 0), -50,
+         static_cast<PlanRules>(rule_bit(PlanRule::StopLoss) | rule_bit(PlanRule::TableLimit) |
+                                rule_bit(PlanRule::Ruined))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(plan_rules(c.plan, c.net, bets), c.fired);
+    }
+}
+
+TEST(MoneyPlan, WarningsAndFiguresInWords) {
+    const MoneyPlan plan = plan_of(1000, 500, 200, 100);
+    const PlanWarnings red{rule_bit(PlanRule::TableLimit), 0, bets_of(512, 512, CategoryId::RB, 1)};
+    EXPECT_EQ(warning_texts(plan, red),
+              std::vector<std::string>{"The table takes at most 500: the suggested 512 on "
+                                       "Red cannot be laid"});
+    // A bet of the dozens lies on two sections, each with the stake.
+    const PlanWarnings dozens{
+        static_cast<PlanRules>(rule_bit(PlanRule::TableLimit) | rule_bit(PlanRule::StopLoss)), -200,
+        bets_of(1458, 729, CategoryId::D, 0b101)};
+    EXPECT_EQ(warning_texts(plan, dozens),
+              (std::vector<std::string>{"Stop loss reached: \u2212200. Your plan says stop here.",
+                                        "The table takes at most 500: the suggested 729 on each of "
+                                        "1st dozen and 3rd dozen cannot be laid"}));
+    const PlanWarnings broke{
+        static_cast<PlanRules>(rule_bit(PlanRule::Target) | rule_bit(PlanRule::Ruined)), 100.5,
+        bets_of(1200.5, 1200.5, CategoryId::EO, 2)};
+    EXPECT_EQ(warning_texts(plan, broke),
+              (std::vector<std::string>{"Target reached: +100,5. Your plan says stop here.",
+                                        "The suggested bets cost 1200,5, more than the 1100,5 left "
+                                        "of your bankroll: they cannot all be laid"}));
+
+    EXPECT_EQ(plan_figures(plan, -12.5),
+              (std::vector<std::string>{"Net \u221212,5", "Left 987,5", "Stop loss in 187,5",
+                                        "Target in 112,5", "Table max 500"}));
+    EXPECT_EQ(plan_figures(plan, -1200),
+              (std::vector<std::string>{"Net \u22121200", "Left \u2212200", "Stop loss reached",
+                                        "Target in 1300", "Table max 500"}));
+    EXPECT_EQ(plan_figures(plan_of(kNo, kNo, kNo, 10), 10),
+              (std::vector<std::string>{"Net +10", "Target reached"}));
+    EXPECT_TRUE(plan_figures({}, 5).empty());
+}
+
+// The bets a spin lays, read from the table as the sessions read them: Red/Black alone lays 1
+// on Black after a black and three reds, then 2, 4 and 8 after each loss.
+TEST(MoneyPlan, SuggestedBetsOfARealSpin) {
+    Engine e = testing::red_black_with_windows_of_three();
+    for (int n : {2, 1, 3}) {
+        e.spin(n);
+        EXPECT_EQ(suggested_bets(e.game(), e.settings()), SuggestedBets{});
+    }
+    double stake = 1;
+    for (int n : {5, 7, 9, 12}) {
+        e.spin(n);
+        const SuggestedBets bets = suggested_bets(e.game(), e.settings());
+        EXPECT_EQ(bets.cost, stake);
+        EXPECT_EQ(bets.largest_stake, stake);
+        EXPECT_EQ(bets.largest, CategoryId::RB);
+        EXPECT_EQ(bets.largest_sides, 0b10);  // Black, the second side
+        stake *= 2;
+    }
+}
+
+}  // namespace
+}  // namespace corvane
