@@ -1,6 +1,9 @@
 #include "engine/money_plan.h"
 
+#include <algorithm>
+
 #include "base/amount.h"
+#include "settings/value_lists.h"
 
 namespace corvane {
 
@@ -127,6 +130,83 @@ std::vector<std::string> plan_figures(const MoneyPlan& plan, double net) {
         figures.push_back("Table max " + amount(*plan.table_max));
     }
     return figures;
+}
+
+// ---- A plan as the player types it ----------------------------------------------------------
+
+std::optional<double> MoneyPlan::*plan_field(PlanPart part) {
+    constexpr std::array<std::optional<double> MoneyPlan::*, kPlanPartCount> kFields = {
+        &MoneyPlan::bankroll, &MoneyPlan::table_max, &MoneyPlan::stop_loss, &MoneyPlan::target};
+    return kFields[static_cast<std::size_t>(part)];
+}
+
+int plan_decimals() {
+    int most = 0;
+    for (int i = 0; i < list_size(ValueList::StartingBet); ++i) {
+        const std::string text = list_text(ValueList::StartingBet, i);
+        const std::size_t comma = text.find(',');
+        if (comma != std::string::npos) {
+            most = std::max(most, static_cast<int>(text.size() - comma - 1));
+        }
+    }
+    return most;
+}
+
+namespace {
+
+// The amount of a used part, or why it is none.
+std::variant<double, std::string> read_amount(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    if (text.empty()) {
+        return std::string("Enter an amount, or untick the box.");
+    }
+    const bool negative = text.front() == '-';
+    const std::optional<double> value = parse_amount(negative ? text.substr(1) : text);
+    if (value && negative) {
+        return std::string("The amount must be above 0.");
+    }
+    if (!value) {
+        return "'" + std::string(text) + "' is not an amount: write it as 1000 or 2,50.";
+    }
+    if (!(*value > 0)) {
+        return std::string("The amount must be above 0.");
+    }
+    const std::size_t mark = text.find_first_of(",.");
+    const int decimals =
+        mark == std::string_view::npos ? 0 : static_cast<int>(text.size() - mark - 1);
+    if (decimals > plan_decimals()) {
+        return "At most " + std::to_string(plan_decimals()) +
+               " decimals, as the stakes on the board have.";
+    }
+    return *value;
+}
+
+}  // namespace
+
+std::variant<MoneyPlan, PlanError> read_plan(const std::array<PlanEntry, kPlanPartCount>& entries) {
+    MoneyPlan plan;
+    for (int k = 0; k < kPlanPartCount; ++k) {
+        const auto part = static_cast<PlanPart>(k);
+        if (!entries[static_cast<std::size_t>(k)].used) {
+            continue;
+        }
+        const std::variant<double, std::string> amount =
+            read_amount(entries[static_cast<std::size_t>(k)].text);
+        if (const std::string* error = std::get_if<std::string>(&amount)) {
+            return PlanError{part, *error};
+        }
+        plan.*plan_field(part) = std::get<double>(amount);
+    }
+    if (plan.bankroll && plan.stop_loss && !(*plan.stop_loss < *plan.bankroll)) {
+        return PlanError{PlanPart::StopLoss, "The stop loss must be below the bankroll of " +
+                                                 format_amount(*plan.bankroll) + "."};
+    }
+    return plan;
 }
 
 }  // namespace corvane

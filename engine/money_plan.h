@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "betting/table_state.h"
@@ -79,5 +80,32 @@ std::vector<std::string> plan_figures(const MoneyPlan& plan, double net);
 
 // An amount with its sign, as the plan's figures show it: "+12", "−188" (a minus sign), "0".
 std::string signed_amount(double value);
+
+// ---- A plan as the player types it ----------------------------------------------------------
+
+// The parts of a plan, in the order the plan's dialog asks for them.
+enum class PlanPart : std::uint8_t { Bankroll, TableMax, StopLoss, Target };
+inline constexpr int kPlanPartCount = 4;
+std::optional<double> MoneyPlan::*plan_field(PlanPart part);
+
+// A part as typed: whether the player wants it, and the amount written.
+struct PlanEntry {
+    bool used = false;
+    std::string text;
+};
+
+// Why a typed plan cannot be taken, at the part it concerns.
+struct PlanError {
+    PlanPart part;
+    std::string message;
+};
+
+// The decimals an amount of the plan may have: as many as the starting bets on the board have.
+int plan_decimals();
+
+// Reads a typed plan. A part that is used needs an amount above 0 with at most plan_decimals()
+// decimals (a point or a comma); a stop loss must stand below the bankroll. The first error, in
+// the order of the parts, if any; else the plan.
+std::variant<MoneyPlan, PlanError> read_plan(const std::array<PlanEntry, kPlanPartCount>& entries);
 
 }  // namespace corvane

@@ -112,5 +112,55 @@ TEST(MoneyPlan, SuggestedBetsOfARealSpin) {
     }
 }
 
+// A typed plan: every refusal names its part and says why; what is not ticked is not read.
+TEST(MoneyPlan, TypedPlansAreReadOrRefusedAtTheirPart) {
+    using Entries = std::array<PlanEntry, kPlanPartCount>;
+    EXPECT_EQ(plan_decimals(), 2);  // the starting bets go down to 0,05
+    const auto plan = [](const Entries& e) { return std::get<MoneyPlan>(read_plan(e)); };
+    EXPECT_EQ(plan(Entries{}), MoneyPlan{});
+    EXPECT_EQ(plan({{{true, " 1000 "}, {true, "500"}, {true, "199,95"}, {true, "2.5"}}}),
+              plan_of(1000, 500, 199.95, 2.5));
+    EXPECT_EQ(plan({{{false, "nonsense"}, {false, ""}, {true, "1000"}, {false, "-1"}}}),
+              plan_of(kNo, kNo, 1000, kNo));  // with no bankroll any stop loss goes
+
+    struct Refusal {
+        Entries entries;
+        PlanPart part;
+        const char* message;
+    };
+    const std::vector<Refusal> refusals = {
+        {{{{true, ""}}}, PlanPart::Bankroll, "Enter an amount, or untick the box."},
+        {{{{true, "  "}}}, PlanPart::Bankroll, "Enter an amount, or untick the box."},
+        {{{{false, ""}, {true, "abc"}}},
+         PlanPart::TableMax,
+         "'abc' is not an amount: write it as 1000 or 2,50."},
+        {{{{false, ""}, {true, "1,2,3"}}},
+         PlanPart::TableMax,
+         "'1,2,3' is not an amount: write it as 1000 or 2,50."},
+        {{{{false, ""}, {false, ""}, {true, "0"}}},
+         PlanPart::StopLoss,
+         "The amount must be above 0."},
+        {{{{false, ""}, {false, ""}, {false, ""}, {true, "-20"}}},
+         PlanPart::Target,
+         "The amount must be above 0."},
+        {{{{true, "10,005"}}},
+         PlanPart::Bankroll,
+         "At most 2 decimals, as the stakes on the board have."},
+        {{{{true, "1000"}, {false, ""}, {true, "1000"}}},
+         PlanPart::StopLoss,
+         "The stop loss must be below the bankroll of 1000."},
+        // The first refusal in the order of the parts is the one shown.
+        {{{{true, "x"}, {true, "y"}}},
+         PlanPart::Bankroll,
+         "'x' is not an amount: write it as 1000 or 2,50."},
+    };
+    for (const Refusal& r : refusals) {
+        const auto read = read_plan(r.entries);
+        ASSERT_TRUE(std::holds_alternative<PlanError>(read)) << r.message;
+        EXPECT_EQ(std::get<PlanError>(read).part, r.part) << r.message;
+        EXPECT_EQ(std::get<PlanError>(read).message, r.message);
+    }
+}
+
 }  // namespace
 }  // namespace corvane
