@@ -13,6 +13,7 @@
 
 #include "base/file_io.h"
 #include "base/number_file.h"
+#include "base/random_numbers.h"
 #include "chart/chart_writer.h"
 #include "cli/backtest_options.h"
 #include "cli/backtest_runner.h"
@@ -22,7 +23,6 @@
 #include "engine/engine.h"
 #include "engine/script.h"
 #include "settings/settings_file.h"
-#include "simulation/random_numbers.h"
 #include "simulation/risk_report.h"
 #include "simulation/session_runner.h"
 #include "simulation/summary.h"
