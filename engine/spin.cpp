@@ -25,6 +25,7 @@ void analyse(GameState& game) {
 void current_number(GameState& game) {
     const auto n = static_cast<std::uint8_t>(game.current_num);
     game.numbers.push_back(n);
+    game.wheel.add(n);
     if (n != 0) {
         game.statistics_list.push_back(n);
     }
