@@ -7,14 +7,12 @@
 #include <QVBoxLayout>
 
 #include "base/amount.h"
-#include "ui/skin.h"
+#include "ui/tool_look.h"
+#include "ui/window_place.h"
 
 namespace corvane {
 
 namespace {
-
-constexpr int kTextPixels = 12;  // Arial 9 pt at 96 dots per inch, as the window's tooltips
-constexpr int kGap = 8;          // between the main window and the log
 
 // The totals of a family, as the main window's win-rate gauges name them.
 struct FamilyRow {
@@ -28,17 +26,10 @@ constexpr std::array<FamilyRow, kFamilyCount> kFamilyRows = {{
     {Family::F23, "Dozens/Columns", "23", &TableState::win_rate_23},
 }};
 
-QFont sans(bool bold = false) {
-    QFont f(skin::sans_family());
-    f.setPixelSize(kTextPixels);
-    f.setBold(bold);
-    return f;
-}
-
 QLabel* label(QWidget* parent, const QString& text, const QString& name = {}, bool value = false) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
-    l->setFont(sans(value));
+    l->setFont(tool_font(value));
     if (value) {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
@@ -46,22 +37,6 @@ QLabel* label(QWidget* parent, const QString& text, const QString& name = {}, bo
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     return l;
-}
-
-// The dark look of the main window: its background, silver text, the frames of its options.
-QPalette dark_palette(QPalette pal) {
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-        pal.setColor(role, skin::colour::kBackground);
-    }
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        pal.setColor(role, skin::colour::kSilver);
-    }
-    pal.setColor(QPalette::AlternateBase, skin::colour::kSectionBar);
-    pal.setColor(QPalette::Mid, skin::colour::kFrame);
-    pal.setColor(QPalette::Dark, skin::colour::kFrame);
-    pal.setColor(QPalette::Highlight, skin::colour::kCaptionBack);
-    pal.setColor(QPalette::HighlightedText, Qt::white);
-    return pal;
 }
 
 // How wide a column must be for its header and the widest text it is likely to show.
@@ -113,7 +88,7 @@ SessionLogWindow::SessionLogWindow(const Surface& surface, QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setPalette(dark_palette(palette()));
     setAutoFillBackground(true);
-    setFont(sans());
+    setFont(tool_font());
 
     build_table();
     auto* layout = new QVBoxLayout(this);
@@ -186,13 +161,8 @@ void SessionLogWindow::build_table() {
 void SessionLogWindow::open_beside(const QWidget& main) {
     if (!placed_) {
         placed_ = true;
-        const QRect beside = main.frameGeometry();
-        const QRect screen = main.screen()->availableGeometry();
-        int x = beside.right() + 1 + kGap;
-        if (x + width() > screen.right() && beside.left() - kGap - width() >= screen.left()) {
-            x = beside.left() - kGap - width();
-        }
-        move(x, beside.top());
+        move(place_beside(main.frameGeometry(), frameGeometry().size(),
+                          main.screen()->availableGeometry()));
     }
     show();
     raise();

@@ -119,9 +119,10 @@ void SessionLogTest::context_menu_on_any_element() {
             texts << a->text();
         }
     }
-    QCOMPARE(texts, QStringList({QStringLiteral("Session log\u2026"),
-                                 QStringLiteral("Export session as CSV\u2026"),
-                                 QStringLiteral("Help"), QStringLiteral("About Corvane")}));
+    QCOMPARE(texts,
+             QStringList({QStringLiteral("Session log\u2026"), QStringLiteral("Numbers\u2026"),
+                          QStringLiteral("Export session as CSV\u2026"), QStringLiteral("Help"),
+                          QStringLiteral("About Corvane")}));
     QCOMPARE(w.move_requests(), 0);
 
     choose(menu, QStringLiteral("Help"));
