@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QColor>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "wheel/arcs.h"
 #include "wheel/tally.h"
@@ -29,8 +32,23 @@ class WheelRing : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    // Where the ring stands in the widget, from its size.
+    struct Geometry {
+        QPointF centre;
+        double outer = 0;  // the rim
+        double rim = 0;    // between the numbers and the shades
+        double inner = 0;  // inside the shades
+        double side = 0;
+    };
+    Geometry geometry() const;
+    // What never changes with the spins (the pockets with their numbers, the rim, the legend),
+    // painted once for the widget's size at the screen's pixel ratio.
+    void paint_fixed(QPainter& p, const Geometry& g) const;
+
     const WheelTally& tally_;
     std::optional<Arc> hot_arc_;
+    QPixmap fixed_;
+    std::vector<QPainterPath> shade_pieces_;  // made for the size of fixed_
 };
 
 }  // namespace corvane
