@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
     {
         MainWindow game;
         game.show();
-        corvane::RandomNumbers numbers(2026);
+        corvane::RandomNumbers numbers(2032);
         for (int i = 0; i < 480; ++i) {
             game.engine().spin(numbers.next());
         }
