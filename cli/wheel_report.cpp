@@ -188,7 +188,7 @@ int wheel_report_mode(const BacktestOptions& options) {
             tally.add(n);
         }
     }
-    WheelFindings findings = find(tally.counts());
+    WheelFindings findings = examine(tally.counts());
     findings.arc_p = FairWheels(findings.spins).p_value(findings.arcs);
     const std::string out = options.json ? wheel_report_json(tally, findings, options.files) + "\n"
                                          : wheel_report_text(tally, findings, options.files);

@@ -147,7 +147,7 @@ std::int64_t spins_to_show_pocket(double factor) {
     return static_cast<std::int64_t>(std::ceil(high / per_spin));
 }
 
-WheelFindings find(const PocketCounts& counts) {
+WheelFindings examine(const PocketCounts& counts) {
     WheelFindings f;
     f.counts = counts;
     for (std::int64_t hits : counts) {

@@ -70,7 +70,7 @@ struct WheelFindings {
 
 // The chi-square test and the arc search of `counts`; the arc's p-value is left to the
 // caller, which simulates the fair wheels where it suits it.
-WheelFindings find(const PocketCounts& counts);
+WheelFindings examine(const PocketCounts& counts);
 
 // The plain reading of the findings, such as "812 spins: no sign of bias (p = 0.43). A pocket
 // hit twice as often as it should would show after about 1,400 spins."

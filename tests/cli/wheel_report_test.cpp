@@ -48,7 +48,7 @@ TEST(WheelReport, CountsTheFilesAsOneGameWithTheKeysScriptsReadIn) {
             ++counts[n];
         }
     }
-    const WheelFindings f = find(counts);
+    const WheelFindings f = examine(counts);
     EXPECT_EQ(j["spins"].number, 800);
     ASSERT_EQ(j["pockets"].array.size(), 37U);
     for (int n = 0; n < kPocketCount; ++n) {

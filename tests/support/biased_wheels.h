@@ -57,7 +57,7 @@ inline double flagged_share(const Bias& bias, std::int64_t spins, int runs, std:
     int flagged = 0;
     for (int r = 0; r < runs; ++r) {
         SplitMix64 gen(seeds.next());
-        WheelFindings f = find(wheel.spins(spins, gen));
+        WheelFindings f = examine(wheel.spins(spins, gen));
         f.arc_p = fair.p_value(f.arcs);
         flagged += combined_p(f.pockets.p, *f.arc_p) < kSign ? 1 : 0;
     }

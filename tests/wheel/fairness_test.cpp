@@ -128,7 +128,7 @@ TEST(FairWheels, PValuesAreUniformOnFairWheels) {
         for (std::int64_t s = 0; s < spins; ++s) {
             ++c[numbers.next()];
         }
-        const WheelFindings f = find(c);
+        const WheelFindings f = examine(c);
         pockets.push_back(f.pockets.p);
         arcs.push_back(fair.p_value(f.arcs));
     }
@@ -202,7 +202,7 @@ TEST(Power, BiasesShowAtTheSpinsTheReadmeStates) {
 }
 
 TEST(Verdict, ReadsTheFindingsInOneSentence) {
-    WheelFindings f = find(all(22));  // 814 spins
+    WheelFindings f = examine(all(22));  // 814 spins
     f.pockets.p = 0.43;
     f.arc_p = 0.8;
     EXPECT_EQ(verdict_text(f),
@@ -216,21 +216,22 @@ TEST(Verdict, ReadsTheFindingsInOneSentence) {
               "game in 33. A pocket hit twice as often as it should would show after about "
               "1,400 spins.");
     // Too early: fewer than five expected hits per pocket.
-    WheelFindings early = find(all(4));
+    WheelFindings early = examine(all(4));
     EXPECT_EQ(verdict_text(early),
               "148 spins: too early to tell; a fair test needs 185, five expected hits per "
               "pocket. A pocket hit twice as often as it should would show after about 1,400 "
               "spins.");
-    EXPECT_EQ(verdict_text(find(PocketCounts{})).substr(0, 30), "0 spins: too early to tell; a ");
+    EXPECT_EQ(verdict_text(examine(PocketCounts{})).substr(0, 30),
+              "0 spins: too early to tell; a ");
     PocketCounts one{};
     one[3] = 1;
-    EXPECT_EQ(verdict_text(find(one)).substr(0, 7), "1 spin:");
+    EXPECT_EQ(verdict_text(examine(one)).substr(0, 7), "1 spin:");
     // A sign of bias points at the hot arc, or at the pocket furthest from its share.
     PocketCounts hot = all(200);
     for (int n : {17, 34, 6}) {
         hot[n] = 300;
     }
-    WheelFindings biased = find(hot);
+    WheelFindings biased = examine(hot);
     biased.pockets.p = 0.002;
     biased.arc_p = 0.0001;
     EXPECT_EQ(verdict_text(biased),
@@ -240,13 +241,13 @@ TEST(Verdict, ReadsTheFindingsInOneSentence) {
     biased.arc_p = 0.5;
     EXPECT_NE(verdict_text(biased).find("(p = 0.0040) in pocket 6,"), std::string::npos);
     // Long games tell of smaller biases.
-    WheelFindings long_game = find(all(100));
+    WheelFindings long_game = examine(all(100));
     long_game.pockets.p = long_game.arc_p.emplace(0.5);
     EXPECT_EQ(verdict_text(long_game),
               "3,700 spins: no sign of bias (p = 1.00). A pocket hit twice as often as it should "
               "would most likely have shown by now; one hit 1.5 times as often would show after "
               "about 4,900 spins.");
-    WheelFindings endless = find(all(500));
+    WheelFindings endless = examine(all(500));
     endless.pockets.p = endless.arc_p.emplace(0.5);
     EXPECT_EQ(verdict_text(endless),
               "18,500 spins: no sign of bias (p = 1.00). Even a pocket hit 1.25 times as often "
