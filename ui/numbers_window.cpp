@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "base/categories.h"
@@ -17,21 +16,8 @@ namespace corvane {
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& text, const QString& name = {}, bool value = false) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(tool_font(value));
-    if (value) {
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        l->setPalette(pal);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    return l;
-}
-
 QLabel* caption(QWidget* parent, const QString& text) {
-    QLabel* l = label(parent, text);
+    QLabel* l = tool_label(parent, text);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, skin::colour::kOlive);
     l->setPalette(pal);
@@ -96,15 +82,15 @@ QWidget* NumbersWindow::build_findings() {
     auto* v = new QVBoxLayout(box);
     v->setContentsMargins(0, 0, 0, 0);
     v->setSpacing(3);
-    verdict_ = label(box, {}, QStringLiteral("Numbers_Verdict"));
+    verdict_ = tool_label(box, {}, QStringLiteral("Numbers_Verdict"));
     verdict_->setFont(tool_font(true, 14));
     verdict_->setWordWrap(true);
     QPalette pal = verdict_->palette();
     pal.setColor(QPalette::WindowText, Qt::white);
     verdict_->setPalette(pal);
     verdict_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pockets_test_ = label(box, {}, QStringLiteral("Numbers_PocketsTest"));
-    arc_test_ = label(box, {}, QStringLiteral("Numbers_ArcTest"));
+    pockets_test_ = tool_label(box, {}, QStringLiteral("Numbers_PocketsTest"));
+    arc_test_ = tool_label(box, {}, QStringLiteral("Numbers_ArcTest"));
     v->addWidget(verdict_);
     v->addWidget(pockets_test_);
     v->addWidget(arc_test_);
@@ -126,15 +112,16 @@ QWidget* NumbersWindow::build_sectors() {
         const SectorInfo& s = kSectors[i];
         const int row = static_cast<int>(i) + 1;
         const QString key = QString::fromLatin1(s.key.data(), static_cast<int>(s.key.size()));
-        grid->addWidget(
-            label(box, QStringLiteral("%1 (%2)")
-                           .arg(QString::fromLatin1(s.name.data(), static_cast<int>(s.name.size())))
-                           .arg(s.size())),
-            row, 0);
+        grid->addWidget(tool_label(box, QStringLiteral("%1 (%2)")
+                                            .arg(QString::fromLatin1(
+                                                s.name.data(), static_cast<int>(s.name.size())))
+                                            .arg(s.size())),
+                        row, 0);
         SectorLabels& l = sectors_[i];
-        l.hits = label(box, {}, QStringLiteral("Numbers_Sector_%1_Hits").arg(key), true);
-        l.expected = label(box, {}, QStringLiteral("Numbers_Sector_%1_Expected").arg(key), true);
-        l.deviation = label(box, {}, QStringLiteral("Numbers_Sector_%1_Sd").arg(key), true);
+        l.hits = tool_label(box, {}, QStringLiteral("Numbers_Sector_%1_Hits").arg(key), true);
+        l.expected =
+            tool_label(box, {}, QStringLiteral("Numbers_Sector_%1_Expected").arg(key), true);
+        l.deviation = tool_label(box, {}, QStringLiteral("Numbers_Sector_%1_Sd").arg(key), true);
         grid->addWidget(l.hits, row, 1);
         grid->addWidget(l.expected, row, 2);
         grid->addWidget(l.deviation, row, 3);
@@ -154,9 +141,9 @@ QWidget* NumbersWindow::build_sides() {
         const int row = 1 + index_of(ci.id);
         for (int k = 0; k < ci.side_count; ++k) {
             const Side side = static_cast<Side>(index_of(ci.first_side) + k);
-            grid->addWidget(label(box, side_name(side)), row, 2 * k);
+            grid->addWidget(tool_label(box, side_name(side)), row, 2 * k);
             QLabel* since =
-                label(box, {}, QStringLiteral("Numbers_Since_") + side_name(side), true);
+                tool_label(box, {}, QStringLiteral("Numbers_Since_") + side_name(side), true);
             sides_[index_of(side)] = since;
             grid->addWidget(since, row, 2 * k + 1);
         }
@@ -193,13 +180,7 @@ void NumbersWindow::build_table() {
 }
 
 void NumbersWindow::open_beside(const QWidget& main) {
-    if (!placed_) {
-        placed_ = true;
-        move(place_beside(main.frameGeometry(), frameGeometry().size(),
-                          main.screen()->availableGeometry()));
-    }
-    show();
-    raise();
+    show_beside(*this, main, placed_);
 }
 
 void NumbersWindow::refresh() {

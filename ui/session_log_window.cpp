@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "base/amount.h"
@@ -25,19 +24,6 @@ constexpr std::array<FamilyRow, kFamilyCount> kFamilyRows = {{
     {Family::F12, "R/B, E/O, L/M", "12", &TableState::win_rate_12},
     {Family::F23, "Dozens/Columns", "23", &TableState::win_rate_23},
 }};
-
-QLabel* label(QWidget* parent, const QString& text, const QString& name = {}, bool value = false) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(tool_font(value));
-    if (value) {
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        l->setPalette(pal);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    return l;
-}
 
 // How wide a column must be for its header and the widest text it is likely to show.
 int column_width(const QFontMetrics& metrics, const QString& header, const QString& widest) {
@@ -105,19 +91,19 @@ QWidget* SessionLogWindow::build_totals() {
     auto* grid = new QGridLayout(totals);
     grid->setContentsMargins(0, 0, 0, 4);
     grid->setHorizontalSpacing(18);
-    grid->addWidget(label(totals, QStringLiteral("Bankroll")), 0, 0);
-    bankroll_ = label(totals, {}, QStringLiteral("Log_Bankroll"), true);
+    grid->addWidget(tool_label(totals, QStringLiteral("Bankroll")), 0, 0);
+    bankroll_ = tool_label(totals, {}, QStringLiteral("Log_Bankroll"), true);
     grid->addWidget(bankroll_, 0, 1);
-    grid->addWidget(label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
-    grid->addWidget(label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
+    grid->addWidget(tool_label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
+    grid->addWidget(tool_label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
     for (const FamilyRow& row : kFamilyRows) {
         const int at = 2 + index_of(row.family);
         FamilyLabels& f = families_[index_of(row.family)];
-        grid->addWidget(label(totals, QLatin1String(row.caption)), at, 0);
+        grid->addWidget(tool_label(totals, QLatin1String(row.caption)), at, 0);
         f.win_rate =
-            label(totals, {}, QStringLiteral("Log_WinRate") + QLatin1String(row.name), true);
+            tool_label(totals, {}, QStringLiteral("Log_WinRate") + QLatin1String(row.name), true);
         f.losing_run =
-            label(totals, {}, QStringLiteral("Log_LosingRun") + QLatin1String(row.name), true);
+            tool_label(totals, {}, QStringLiteral("Log_LosingRun") + QLatin1String(row.name), true);
         grid->addWidget(f.win_rate, at, 1);
         grid->addWidget(f.losing_run, at, 2);
     }
@@ -159,13 +145,7 @@ void SessionLogWindow::build_table() {
 }
 
 void SessionLogWindow::open_beside(const QWidget& main) {
-    if (!placed_) {
-        placed_ = true;
-        move(place_beside(main.frameGeometry(), frameGeometry().size(),
-                          main.screen()->availableGeometry()));
-    }
-    show();
-    raise();
+    show_beside(*this, main, placed_);
 }
 
 void SessionLogWindow::refresh() {

@@ -26,4 +26,17 @@ QFont tool_font(bool bold, int pixels) {
     return f;
 }
 
+QLabel* tool_label(QWidget* parent, const QString& text, const QString& name, bool value) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(tool_font(value));
+    if (value) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return l;
+}
+
 }  // namespace corvane

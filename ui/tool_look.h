@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
+#include <QString>
 
 namespace corvane {
 
@@ -14,5 +16,10 @@ QPalette dark_palette(QPalette palette);
 
 // The sans face at the tool windows' size, or `pixels` high.
 QFont tool_font(bool bold = false, int pixels = kToolTextPixels);
+
+// A label of a tool window, named `name`: silver text, or with `value` a figure, bold white
+// and to the right.
+QLabel* tool_label(QWidget* parent, const QString& text, const QString& name = {},
+                   bool value = false);
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "ui/window_place.h"
 
+#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -40,6 +41,16 @@ QPoint place_beside(const QRect& main, const QSize& size, const QRect& screen) {
         return overlap.isEmpty() ? 0LL : 1LL * overlap.width() * overlap.height();
     };
     return covered(right) <= covered(left) ? right : left;
+}
+
+void show_beside(QWidget& window, const QWidget& main, bool& placed) {
+    if (!placed) {
+        placed = true;
+        window.move(place_beside(main.frameGeometry(), window.frameGeometry().size(),
+                                 main.screen()->availableGeometry()));
+    }
+    window.show();
+    window.raise();
 }
 
 }  // namespace corvane

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QWidget>
 
 namespace corvane {
 
@@ -17,5 +18,9 @@ inline constexpr int kWindowGap = 8;  // between the main window and one beside 
 // window. Beside it to the right or left, it stands at the main window's height as far as the
 // screen allows. A window larger than the screen starts at the screen's top left corner.
 QPoint place_beside(const QRect& main, const QSize& size, const QRect& screen);
+
+// Shows `window` and raises it; the first time (while `placed` is false, which it then sets)
+// beside `main` on the screen's available area, afterwards where it was left.
+void show_beside(QWidget& window, const QWidget& main, bool& placed);
 
 }  // namespace corvane

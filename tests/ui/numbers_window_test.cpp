@@ -29,20 +29,13 @@
 
 using corvane::MainWindow;
 using corvane::PocketTableModel;
+using corvane::testing::click_spin;
 using corvane::testing::element;
 
 class NumbersWindowTest : public QObject {
     Q_OBJECT
 
   private:
-    static void spin(MainWindow& w, int n) {
-        QTest::mouseMove(element(w, QStringLiteral("UI_Button_%1").arg(n)), QPoint(15, 15));
-        QTest::mouseClick(element(w, QStringLiteral("UI_Button_Hover_%1").arg(n)), Qt::LeftButton,
-                          {}, QPoint(15, 15));
-        for (int t = 0; t < corvane::kAnimationTicks; ++t) {
-            w.animation_tick();
-        }
-    }
     static corvane::NumbersWindow* open(MainWindow& w) {
         QTest::keyClick(&w, Qt::Key_N, Qt::ControlModifier);
         return w.findChild<corvane::NumbersWindow*>(QStringLiteral("NumbersWindow"));
@@ -116,7 +109,7 @@ void NumbersWindowTest::follows_spins_undo_loads_and_new_games() {
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (int n : {17, 0}) {
-        spin(w, n);
+        click_spin(w, n);
     }
     // Opened part-way through: it shows what went before.
     QWidget* numbers = open(w);
@@ -124,7 +117,7 @@ void NumbersWindowTest::follows_spins_undo_loads_and_new_games() {
     QCOMPARE(cell(numbers, 17, PocketTableModel::kSince), QStringLiteral("1"));
     QCOMPARE(cell(numbers, 5, PocketTableModel::kLongestGap), QStringLiteral("2"));
     for (int n : {17, 5}) {
-        spin(w, n);
+        click_spin(w, n);
     }
     QCOMPARE(cell(numbers, 17, PocketTableModel::kHits), QStringLiteral("2"));
     QCOMPARE(cell(numbers, 17, PocketTableModel::kShare), QStringLiteral("50.00 %"));

@@ -9,8 +9,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStyleHints>
 #include <QTableView>
 #include <QTest>
@@ -24,6 +24,7 @@
 using corvane::CategoryId;
 using corvane::MainWindow;
 using corvane::SessionLogModel;
+using corvane::testing::click_spin;
 using corvane::testing::element;
 using B = SessionLogModel::BetColumn;
 
@@ -39,15 +40,6 @@ class SessionLogTest : public QObject {
         QTest::mouseClick(element(w, name + QStringLiteral("_Hover")), Qt::LeftButton, {},
                           QPoint(5, 5));
     }
-    // A click on the number's cell and the ticks of its animation, as the window runs them.
-    static void spin(MainWindow& w, int n) {
-        QTest::mouseMove(element(w, QStringLiteral("UI_Button_%1").arg(n)), QPoint(15, 15));
-        QTest::mouseClick(element(w, QStringLiteral("UI_Button_Hover_%1").arg(n)), Qt::LeftButton,
-                          {}, QPoint(15, 15));
-        for (int t = 0; t < corvane::kAnimationTicks; ++t) {
-            w.animation_tick();
-        }
-    }
     // Red/Black alone with chains of three: after 2 1 3 5 a bet of 1 on Black loses on 7, 2 on
     // Black loses on the zero, 4 on Black wins 8 on the 2.
     static void play_red_black(MainWindow& w, std::initializer_list<int> numbers) {
@@ -58,7 +50,7 @@ class SessionLogTest : public QObject {
             w.engine().apply(corvane::SettingOp::CL12_Step, {}, -1);
         }
         for (int n : numbers) {
-            spin(w, n);
+            click_spin(w, n);
         }
     }
     // A right click on an element as the window system delivers it: the press goes to the
@@ -187,7 +179,7 @@ void SessionLogTest::table_follows_spins_undo_loads_and_new_games() {
     QSignalSpy removed(m, &QAbstractItemModel::rowsRemoved);
     QSignalSpy reset(m, &QAbstractItemModel::modelReset);
     for (int n : {5, 7, 0, 2}) {
-        spin(w, n);
+        click_spin(w, n);
     }
     // Each spin adds its row at the top and touches no other.
     QCOMPARE(inserted.size(), 4);
