@@ -62,6 +62,11 @@ std::string wheel_report_text(const WheelTally& tally, const WheelFindings& f,
                         fixed(a.expected(), 1) + " expected, " + arc_p +
                         " over every arc of 1 to 18 pockets"},
     };
+    if (f.spins < kEarliestTest) {
+        // Too early: the sentence says so, and no p-value stands beside it.
+        tests = {{"pockets", "too early for the chi-square test"},
+                 {"hot arc", "too early to test"}};
+    }
     // The text table puts every column but the first to the right: these lines stand alone.
     for (const std::vector<std::string>& row : tests) {
         out += row[0] + std::string(10 - row[0].size(), ' ') + row[1] + "\n";

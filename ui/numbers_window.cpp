@@ -191,6 +191,7 @@ void NumbersWindow::refresh() {
         f.arc_p = arc_check_.p_value(f.arcs);
     }
     verdict_->setText(QString::fromStdString(verdict_text(f)));
+    ring_->setAccessibleDescription(verdict_->text());
 
     const ArcSearch& a = f.arcs;
     if (early) {

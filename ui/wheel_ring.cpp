@@ -50,6 +50,9 @@ QColor heat_colour(double sd) {
 
 WheelRing::WheelRing(const WheelTally& tally, QWidget* parent) : QWidget(parent), tally_(tally) {
     setObjectName(QStringLiteral("Numbers_Wheel"));
+    setAccessibleName(
+        QStringLiteral("The wheel, each pocket shaded by how far its hits stand "
+                       "from the expected"));
     setFixedSize(sizeHint());
 }
 

@@ -92,6 +92,10 @@ TEST(WheelReport, ShortGamesAreTooEarlyToTell) {
     EXPECT_EQ(j["verdict"].string.substr(0, 28), "3 spins: too early to tell; ");
     EXPECT_TRUE(j["since_last_won"]["D3"].is_null());  // nothing of 25 to 36 yet
     EXPECT_EQ(j["since_last_won"]["Red"].number, 2);   // 5, then the zero and 17
+    const ToolRun text = run_tool("--wheel " + number_file("short.kvn", {5, 0, 17}));
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.lines.at(4), "pockets   too early for the chi-square test");
+    EXPECT_EQ(text.lines.at(5), "hot arc   too early to test");
     const ToolRun empty = run_tool("--wheel --json " + write_temp("empty.kvn", ""));
     ASSERT_EQ(empty.status, 0) << empty.err;
     EXPECT_EQ(parse_json(empty.lines.at(0))["chi_square"]["p"].number, 1);
