@@ -2,8 +2,8 @@
 // of it, with every category on; beside it the same spins without the observation.
 #include <benchmark/benchmark.h>
 
+#include "base/random_numbers.h"
 #include "engine/engine.h"
-#include "simulation/random_numbers.h"
 #include "simulation/summary.h"
 
 namespace corvane {

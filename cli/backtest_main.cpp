@@ -13,16 +13,18 @@
 
 #include "base/file_io.h"
 #include "base/number_file.h"
+#include "base/random_numbers.h"
 #include "chart/chart_writer.h"
 #include "cli/backtest_options.h"
 #include "cli/backtest_runner.h"
+#include "cli/named_file.h"
 #include "cli/summary_json.h"
 #include "cli/summary_text.h"
 #include "cli/trace.h"
+#include "cli/wheel_report.h"
 #include "engine/engine.h"
 #include "engine/script.h"
 #include "settings/settings_file.h"
-#include "simulation/random_numbers.h"
 #include "simulation/risk_report.h"
 #include "simulation/session_runner.h"
 #include "simulation/summary.h"
@@ -81,22 +83,6 @@ int script_mode(const std::string& script, bool trace) {
 
 // ---- Backtests ----
 
-// Reads a number or settings file named on the command line into `bytes`; why it cannot be
-// used, if it cannot. Unlike the window's dialog, a name that does not exist is an error here.
-std::optional<std::string> read_named_file(const std::string& path, const char* what,
-                                           std::uintmax_t max_bytes, std::string& bytes) {
-    corvane::FileContent file = corvane::read_file(path, max_bytes);
-    if (file.status == corvane::ReadStatus::Missing) {
-        return std::string(what) + " " + path + " does not exist";
-    }
-    if (std::optional<std::string> message =
-            corvane::read_failure_message(path, file.status, max_bytes)) {
-        return message;
-    }
-    bytes = std::move(file.bytes);
-    return std::nullopt;
-}
-
 // The engine every game starts from: the default settings, or the settings file's. An error
 // message when the file cannot be used.
 std::optional<std::string> configure(corvane::Engine& configured,
@@ -106,8 +92,8 @@ std::optional<std::string> configure(corvane::Engine& configured,
     }
     const std::string& path = *settings;
     std::string bytes;
-    if (auto error =
-            read_named_file(path, "settings file", corvane::kMaxSettingsFileBytes, bytes)) {
+    if (auto error = corvane::read_named_file(path, "settings file", corvane::kMaxSettingsFileBytes,
+                                              bytes)) {
         return error;
     }
     if (const corvane::Message message = configured.load_settings_from(bytes)) {
@@ -127,8 +113,8 @@ int backtest_mode(const corvane::BacktestOptions& options) {
     std::uint64_t total = options.random.value_or(0);
     for (const std::string& path : options.files) {
         std::string bytes;
-        if (auto error =
-                read_named_file(path, "number file", corvane::kMaxNumberFileBytes, bytes)) {
+        if (auto error = corvane::read_named_file(path, "number file", corvane::kMaxNumberFileBytes,
+                                                  bytes)) {
             return file_error(*error);
         }
         corvane::NumberFile parsed = corvane::parse_number_file(bytes);
@@ -264,6 +250,8 @@ int main(int argc, char** argv) {
             return backtest_mode(options);
         case corvane::BacktestOptions::Mode::Sessions:
             return sessions_mode(options);
+        case corvane::BacktestOptions::Mode::Wheel:
+            return corvane::wheel_report_mode(options);
     }
     return 2;
 }

@@ -20,6 +20,7 @@ const char* const kUsage =
     "       corvane-backtest [--settings FILE.kvs] --sessions N [--spins M] [--bankroll B]\n"
     "                        [--table-max X] [--stop-loss L] [--target T] [--seed S]\n"
     "                        [--threads K] [--json] [--chart FILE]\n"
+    "       corvane-backtest --wheel [--json] FILE.kvn...\n"
     "       corvane-backtest --script FILE [--trace]\n"
     "\n"
     "Plays game-number files, or random numbers, through the same engine as the window and\n"
@@ -43,6 +44,11 @@ const char* const kUsage =
     "                   whether it won and what it paid\n"
     "  --script FILE    run the player actions of FILE (- for standard input) on a fresh game\n"
     "                   (with --trace: the state after every action)\n"
+    "  --wheel          is the wheel fair? the numbers of the files taken together, by pocket\n"
+    "                   (hits, share, expected, spins since last seen, longest gap) and by\n"
+    "                   sector, the spins since each side or section last won, the chi-square\n"
+    "                   test of the 37 pockets and the hot-arc test, read in one sentence;\n"
+    "                   with --json as one JSON object\n"
     "  --help           show this text\n"
     "\n"
     "Sessions: how a player with real money fares with the settings. Each session is a fresh\n"
@@ -78,6 +84,7 @@ const char* const kUsage =
     "  corvane-backtest --settings dozens.kvs monday.kvn tuesday.kvn\n"
     "  corvane-backtest --random 1000000 --seed 42 --json\n"
     "  corvane-backtest --sessions 10000 --bankroll 1000 --table-max 500 --target 100\n"
+    "  corvane-backtest --wheel monday.kvn tuesday.kvn\n"
     "  corvane-backtest --script actions.txt --trace\n"
     "\n"
     "Exit status: 0 done, 2 bad option or bad file.\n";
@@ -101,19 +108,31 @@ std::optional<std::uint64_t> parse_count(const std::string& text) {
     return value;
 }
 
-// The options that go with one another: a script runs alone, a seed only with random numbers
-// or sessions, the session rules only with sessions, sessions neither with random numbers nor
-// files, random numbers not with files, and something must be named to play.
+// The options that go with one another: a script runs alone, the wheel with --json alone, a
+// seed only with random numbers or sessions, the session rules only with sessions, sessions
+// neither with random numbers nor files, random numbers not with files, and something must be
+// named to play.
 std::variant<BacktestOptions, OptionsError> checked(BacktestOptions options) {
     const bool session_rule = options.spins || options.bankroll || options.table_max ||
                               options.stop_loss || options.target || options.threads ||
                               options.chart;
     if (!options.script.empty()) {
         if (!options.files.empty() || options.random || options.settings || options.json ||
-            options.seed || options.sessions || session_rule || options.csv) {
+            options.seed || options.sessions || session_rule || options.csv || options.wheel) {
             return OptionsError{"--script runs alone (only --trace goes with it)"};
         }
         options.mode = BacktestOptions::Mode::Script;
+        return options;
+    }
+    if (options.wheel) {
+        if (options.random || options.settings || options.seed || options.sessions ||
+            session_rule || options.csv || options.trace) {
+            return OptionsError{"--wheel reads number files: only --json goes with it"};
+        }
+        if (options.files.empty()) {
+            return OptionsError{"--wheel needs one or more number files"};
+        }
+        options.mode = BacktestOptions::Mode::Wheel;
         return options;
     }
     if (options.sessions) {
@@ -267,6 +286,10 @@ std::variant<BacktestOptions, OptionsError> parse_options(int argc, const char* 
         }
         if (arg == "--json") {
             options.json = true;
+            continue;
+        }
+        if (arg == "--wheel") {
+            options.wheel = true;
             continue;
         }
         if (std::find(kValueOptions.begin(), kValueOptions.end(), arg) == kValueOptions.end()) {

@@ -18,6 +18,7 @@ struct BacktestOptions {
         Script,    // --script: run a scenario script
         Backtest,  // number files or --random: play them and print the summary
         Sessions,  // --sessions: many sessions with a bankroll and stop rules, the risk report
+        Wheel,     // --wheel: the number files' pockets and sectors, and the tests of a fair wheel
     };
     Mode mode = Mode::Backtest;
     std::string script;                   // --script FILE, "-" for standard input
@@ -28,6 +29,7 @@ struct BacktestOptions {
     std::optional<std::uint64_t> seed;    // --seed S: their seed (only with --random)
     std::vector<std::string> files;       // the number files, one game each
     std::optional<std::string> csv;       // --csv FILE: every spin's row of the session log
+    bool wheel = false;                   // --wheel: the files' numbers by pocket, no bets
 
     // Sessions, each a fresh game of random numbers.
     std::optional<std::uint64_t> sessions;  // --sessions N, at least 1

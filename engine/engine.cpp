@@ -106,6 +106,7 @@ void Engine::reset_spins() {
     game_.bankroll_aim = kStartBankrollAim;
     game_.undo_available = false;
     game_.log.clear();
+    game_.wheel.clear();
 }
 
 void Engine::new_game() {
@@ -165,6 +166,7 @@ Message Engine::load_numbers_from(std::string_view bytes, const LoadProgress& pr
     game_.input_ready = false;
     // Statistics_List_Load, and the log's rows: a load replays no bets.
     for (std::uint8_t n : game_.numbers) {
+        game_.wheel.add(n);
         if (n != 0) {
             game_.statistics_list.push_back(n);
         }

@@ -13,6 +13,7 @@
 #include "betting/table_state.h"
 #include "chains/category.h"
 #include "engine/session_log.h"
+#include "wheel/tally.h"
 
 namespace corvane {
 
@@ -49,6 +50,9 @@ struct GameState : TableState {
     bool keeps_undo = true;
     SessionLog log;         // every number with its bets, for the player to look back over
     bool keeps_log = true;  // false for a headless run, which nobody looks back over
+    // Every pocket's hits and gaps, counted as the numbers come; kept through the numbers a
+    // long run lets go of, and taken back with the last number.
+    WheelTally wheel;
 
     // Animation of a spin.
     std::array<bool, kNumberCount> pressed{};  // Image0 .. Image36

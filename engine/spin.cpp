@@ -26,6 +26,7 @@ void analyse(GameState& game, int number) {
 void current_number(GameState& game, int number) {
     const auto n = static_cast<std::uint8_t>(number);
     game.numbers.push_back(n);
+    game.wheel.add(n);
     if (n != 0) {
         game.statistics_list.push_back(n);
     }

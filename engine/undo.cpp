@@ -57,6 +57,7 @@ void cancel(GameState& game, const Settings& settings) {
     if (game.keeps_log) {
         game.log.drop_last();
     }
+    game.wheel.take_back();
     if (!game.numbers.empty()) {
         const std::uint8_t last = game.numbers.back();
         game.numbers.pop_back();

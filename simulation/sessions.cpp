@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "base/random_numbers.h"
 #include "simulation/long_games.h"
-#include "simulation/random_numbers.h"
 
 namespace corvane {
 

@@ -6,10 +6,11 @@
 # The layers, each with the ones directly beneath it (the README draws the same):
 layers='
 base:
+wheel:base
 chains:base
 settings:base
 betting:chains settings
-engine:betting
+engine:betting wheel
 simulation:engine
 chart:simulation
 ui:chart

@@ -21,6 +21,7 @@
 #include "ui/accessibility.h"
 #include "ui/latin1.h"
 #include "ui/loading_panel.h"
+#include "ui/numbers_window.h"
 #include "ui/options_panel.h"
 #include "ui/reader_texts.h"
 #include "ui/session_log_window.h"
@@ -455,12 +456,20 @@ void MainWindow::open_session_log() {
     log_window_->open_beside(*this);
 }
 
+void MainWindow::open_numbers() {
+    if (numbers_window_ == nullptr) {
+        numbers_window_ = new NumbersWindow(surface_, this);
+    }
+    numbers_window_->open_beside(*this);
+}
+
 // A right click anywhere on the window: the pictures and labels leave it to the window.
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
     if (context_menu_ == nullptr) {
         context_menu_ =
             make_window_menu(this, {.session_log = [this] { open_session_log(); },
+                                    .numbers = [this] { open_numbers(); },
                                     .export_csv = [this] { export_session_csv(surface_); },
                                     .help = [this] { open_manual(); },
                                     .about = [this] { show_about(this, found_manual()); }});
@@ -509,6 +518,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         surface_.change([](Engine& e) { e.undo(); });
     } else if (key == Qt::Key_L && control) {
         open_session_log();
+    } else if (key == Qt::Key_N && control) {
+        open_numbers();
     } else {
         QWidget::keyPressEvent(event);
         return;
@@ -527,6 +538,9 @@ void MainWindow::refresh() {
     options_panel_->refresh();
     if (log_window_ != nullptr) {
         log_window_->refresh();
+    }
+    if (numbers_window_ != nullptr) {
+        numbers_window_->refresh();
     }
 }
 

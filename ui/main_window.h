@@ -22,6 +22,7 @@
 namespace corvane {
 
 class LoadingPanel;
+class NumbersWindow;
 class OptionsPanel;
 class SessionLogWindow;
 
@@ -99,6 +100,7 @@ class MainWindow : public QWidget {
     void open_manual();
     QString found_manual() const;  // the first of manual_paths that exists, or nothing
     void open_session_log();
+    void open_numbers();
     void load_numbers();
     void load_number_file(const QString& name);
     void save_numbers();
@@ -128,8 +130,9 @@ class MainWindow : public QWidget {
     std::array<Bar*, kStatBarCount> stat_bars_{};
     std::array<Bar*, kFamilyCount> win_rates_{};  // CGauge_WinRate12, CGauge_WinRate23
     OptionsPanel* options_panel_ = nullptr;
-    QMenu* context_menu_ = nullptr;           // made at the first right click
-    SessionLogWindow* log_window_ = nullptr;  // made when first opened
+    QMenu* context_menu_ = nullptr;            // made at the first right click
+    SessionLogWindow* log_window_ = nullptr;   // made when first opened
+    NumbersWindow* numbers_window_ = nullptr;  // made when first opened
 };
 
 }  // namespace corvane

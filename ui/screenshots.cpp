@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 #include <QToolTip>
 
+#include "base/random_numbers.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -127,6 +129,25 @@ int main(int argc, char** argv) {
         QTest::keyClick(&game, Qt::Key_L, Qt::ControlModifier);
         auto* log = game.findChild<QWidget*>(QStringLiteral("SessionLogWindow"));
         save(*log, dir, QStringLiteral("session-log"));
+    }
+
+    // The numbers window after 480 seeded spins of a fair wheel, once the hot arc's fair wheels
+    // are simulated.
+    {
+        MainWindow game;
+        game.show();
+        corvane::RandomNumbers numbers(2032);
+        for (int i = 0; i < 480; ++i) {
+            game.engine().spin(numbers.next());
+        }
+        game.refresh();
+        QTest::keyClick(&game, Qt::Key_N, Qt::ControlModifier);
+        auto* window = game.findChild<QWidget*>(QStringLiteral("NumbersWindow"));
+        auto* arc = window->findChild<QLabel*>(QStringLiteral("Numbers_ArcTest"));
+        for (int i = 0; i < 500 && arc->text().contains(QStringLiteral("simulated")); ++i) {
+            QTest::qWait(20);
+        }
+        save(*window, dir, QStringLiteral("numbers"));
     }
     return 0;
 }

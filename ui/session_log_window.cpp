@@ -3,55 +3,16 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "base/amount.h"
 #include "ui/latin1.h"
-#include "ui/skin.h"
+#include "ui/tool_look.h"
+#include "ui/window_place.h"
 
 namespace corvane {
 
 namespace {
-
-constexpr int kTextPixels = 12;  // Arial 9 pt at 96 dots per inch, as the window's tooltips
-constexpr int kGap = 8;          // between the main window and the log
-
-QFont sans(bool bold = false) {
-    QFont f(skin::sans_family());
-    f.setPixelSize(kTextPixels);
-    f.setBold(bold);
-    return f;
-}
-
-QLabel* label(QWidget* parent, const QString& text, const QString& name = {}, bool value = false) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(sans(value));
-    if (value) {
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        l->setPalette(pal);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
-    return l;
-}
-
-// The dark look of the main window: its background, silver text, the frames of its options.
-QPalette dark_palette(QPalette pal) {
-    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
-        pal.setColor(role, skin::colour::kBackground);
-    }
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-        pal.setColor(role, skin::colour::kSilver);
-    }
-    pal.setColor(QPalette::AlternateBase, skin::colour::kSectionBar);
-    pal.setColor(QPalette::Mid, skin::colour::kFrame);
-    pal.setColor(QPalette::Dark, skin::colour::kFrame);
-    pal.setColor(QPalette::Highlight, skin::colour::kCaptionBack);
-    pal.setColor(QPalette::HighlightedText, Qt::white);
-    return pal;
-}
 
 // How wide a column must be for its header and the widest text it is likely to show.
 int column_width(const QFontMetrics& metrics, const QString& header, const QString& widest) {
@@ -102,7 +63,7 @@ SessionLogWindow::SessionLogWindow(const Surface& surface, QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setPalette(dark_palette(palette()));
     setAutoFillBackground(true);
-    setFont(sans());
+    setFont(tool_font());
 
     build_table();
     auto* layout = new QVBoxLayout(this);
@@ -119,18 +80,19 @@ QWidget* SessionLogWindow::build_totals() {
     auto* grid = new QGridLayout(totals);
     grid->setContentsMargins(0, 0, 0, 4);
     grid->setHorizontalSpacing(18);
-    grid->addWidget(label(totals, QStringLiteral("Bankroll")), 0, 0);
-    bankroll_ = label(totals, {}, QStringLiteral("Log_Bankroll"), true);
+    grid->addWidget(tool_label(totals, QStringLiteral("Bankroll")), 0, 0);
+    bankroll_ = tool_label(totals, {}, QStringLiteral("Log_Bankroll"), true);
     grid->addWidget(bankroll_, 0, 1);
-    grid->addWidget(label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
-    grid->addWidget(label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
+    grid->addWidget(tool_label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
+    grid->addWidget(tool_label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
     for (const FamilyInfo& row : kFamilies) {
         const int at = 2 + index_of(row.id);
         FamilyLabels& f = families_[index_of(row.id)];
-        grid->addWidget(label(totals, latin1(row.caption)), at, 0);
-        f.win_rate = label(totals, {}, QStringLiteral("Log_WinRate") + latin1(row.suffix), true);
+        grid->addWidget(tool_label(totals, latin1(row.caption)), at, 0);
+        f.win_rate =
+            tool_label(totals, {}, QStringLiteral("Log_WinRate") + latin1(row.suffix), true);
         f.losing_run =
-            label(totals, {}, QStringLiteral("Log_LosingRun") + latin1(row.suffix), true);
+            tool_label(totals, {}, QStringLiteral("Log_LosingRun") + latin1(row.suffix), true);
         grid->addWidget(f.win_rate, at, 1);
         grid->addWidget(f.losing_run, at, 2);
     }
@@ -172,26 +134,15 @@ void SessionLogWindow::build_table() {
 }
 
 void SessionLogWindow::open_beside(const QWidget& main) {
-    if (!placed_) {
-        placed_ = true;
-        const QRect beside = main.frameGeometry();
-        const QRect screen = main.screen()->availableGeometry();
-        int x = beside.right() + 1 + kGap;
-        if (x + width() > screen.right() && beside.left() - kGap - width() >= screen.left()) {
-            x = beside.left() - kGap - width();
-        }
-        move(x, beside.top());
-    }
-    show();
-    raise();
+    show_beside(*this, main, placed_);
 }
 
 void SessionLogWindow::refresh() {
     const GameState& g = surface_.engine().game();
     bankroll_->setText(QString::fromStdString(format_amount(g.bankroll)));
-    for (const FamilyInfo& f : kFamilies) {
-        families_[index_of(f.id)].win_rate->setText(
-            QStringLiteral("%1%").arg(g.counts(f.id).win_rate));
+    for (const FamilyInfo& row : kFamilies) {
+        families_[index_of(row.id)].win_rate->setText(
+            QStringLiteral("%1%").arg(g.counts(row.id).win_rate));
     }
     if (model_.follow()) {
         count_losing_runs();

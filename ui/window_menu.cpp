@@ -30,6 +30,10 @@ QMenu* make_window_menu(QWidget* parent, const WindowMenuActions& actions) {
     log->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     log->setShortcutContext(Qt::WidgetShortcut);
     log->setShortcutVisibleInContextMenu(true);
+    QAction* numbers = add(menu, QStringLiteral("Numbers\u2026"), actions.numbers);
+    numbers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    numbers->setShortcutContext(Qt::WidgetShortcut);
+    numbers->setShortcutVisibleInContextMenu(true);
     add(menu, QStringLiteral("Export session as CSV\u2026"), actions.export_csv);
     menu->addSeparator();
     add(menu, QStringLiteral("Help"), actions.help);

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "base/number_file.h"
+#include "base/random_numbers.h"
 #include "engine/engine.h"
 #include "settings/settings_file.h"
-#include "simulation/random_numbers.h"
 #include "simulation/summary.h"
 #include "tests/support/engine_access.h"
 #include "tests/support/files.h"

@@ -51,6 +51,13 @@ TEST(BacktestOptions, ModesThatExcludeOneAnother) {
     EXPECT_EQ(refusal({"--random", "3", "game.kvn"}),
               "--random and number files cannot be combined");
     EXPECT_EQ(refusal({"--json", "--trace"}), "");  // nothing to play: the usage text answers
+    EXPECT_EQ(refusal({"--wheel", "--json", "a.kvn", "b.kvn"}), "(accepted)");
+    EXPECT_EQ(std::get<BacktestOptions>(parse({"--wheel", "a.kvn"})).mode,
+              BacktestOptions::Mode::Wheel);
+    EXPECT_EQ(refusal({"--wheel", "--csv", "x.csv", "a.kvn"}),
+              "--wheel reads number files: only --json goes with it");
+    EXPECT_EQ(refusal({"--script", "s.txt", "--wheel"}),
+              "--script runs alone (only --trace goes with it)");
 }
 
 TEST(BacktestOptions, HelpStopsTheReadingAndDoubleDashEndsTheOptions) {
@@ -143,7 +150,7 @@ TEST(BacktestOptions, ManualPageDescribesEveryOption) {
         options.insert(usage.substr(at, end - at));
         at = end;
     }
-    EXPECT_EQ(options.size(), 16U);
+    EXPECT_EQ(options.size(), 17U);
     for (const std::string& option : options) {
         std::string roff;  // a hyphen in a page is written \-
         for (char ch : option) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/random_numbers.h"
 #include "simulation/interval_stats.h"
-#include "simulation/random_numbers.h"
 #include "simulation/risk_report.h"
 #include "simulation/session_runner.h"
 #include "tests/support/scenes.h"

@@ -85,6 +85,18 @@ std::string broken_invariant(const Engine& engine) {
             return "a number outside 0..36";
         }
     }
+    if (g.wheel.spins() != g.forgotten_numbers + static_cast<std::int64_t>(g.numbers.size())) {
+        return "the wheel's tally has not counted every number";
+    }
+    if (g.forgotten_numbers == 0) {
+        WheelTally recounted;
+        for (std::uint8_t n : g.numbers) {
+            recounted.add(n);
+        }
+        if (!(recounted == g.wheel)) {
+            return "the wheel's tally differs from the numbers counted afresh";
+        }
+    }
     const Settings& s = engine.settings();
     if (!in_list(ValueList::StartingBet, s.starting_bet_index) ||
         !in_list(ValueList::CL12, s.cl12_index) || !in_list(ValueList::CL23, s.cl23_index) ||
