@@ -9,6 +9,7 @@
 
 #include "base/file_io.h"
 #include "base/number_file.h"
+#include "engine/money_plan.h"
 #include "engine/game_state.h"
 #include "settings/operations.h"
 
@@ -30,6 +31,11 @@ class Engine {
     const GameState& game() const { return game_; }
     const Settings& settings() const { return options_.settings; }
     const SettingsText& settings_text() const { return options_.text; }
+
+    // The player's money plan for the evening; empty until one is set. It is kept apart from
+    // the options and their settings file, and survives a new game.
+    const MoneyPlan& plan() const { return plan_; }
+    void set_plan(const MoneyPlan& plan) { plan_ = plan; }
 
     // The Set Units value shows "0,1" until the amount is first changed or loaded.
     std::string shown_set_units() const;
@@ -104,6 +110,7 @@ class Engine {
 
     GameState game_;
     SettingsState options_;
+    MoneyPlan plan_;
     FileSystem* files_;
 };
 
