@@ -1,65 +1,49 @@
 #include "settings/value_lists.h"
 
-#include <array>
+#include "settings/betting_systems.h"
 
 namespace corvane {
 
 namespace {
 
-// The decimal amounts that open the money lists. Written with a point they are the same
-// doubles that reading the comma texts gives.
-constexpr std::array<std::string_view, 11> kStartingBetFractions = {
-    "0,05", "0,10", "0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,70", "0,80", "0,90"};
-constexpr std::array<double, 11> kStartingBetFractionValues = {0.05, 0.10, 0.20, 0.25, 0.30, 0.40,
-                                                               0.50, 0.60, 0.70, 0.80, 0.90};
-constexpr std::array<std::string_view, 10> kSetUnitsFractions = {
-    "0,10", "0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,70", "0,80", "0,90"};
-constexpr std::array<double, 10> kSetUnitsFractionValues = {0.10, 0.20, 0.25, 0.30, 0.40,
-                                                            0.50, 0.60, 0.70, 0.80, 0.90};
-constexpr std::array<std::string_view, 5> kSystems12 = {"Martingale", "3x Bet", "Donald", "Blind",
-                                                        "FLAT"};
-constexpr std::array<std::string_view, 5> kSystems23 = {"3x Bet", "4x Bet", "D-Donald", "Blind",
-                                                        "FLAT"};
-
-// Lists made of some fixed decimal amounts followed by the whole numbers from 1.
-struct MoneyList {
-    const std::string_view* texts;
-    const double* values;
-    int fractions;
-    int wholes;
+// What a list holds: money, counting numbers or the names of a family's betting systems.
+struct ListContent {
+    const MoneyList* money = nullptr;
+    const CountingList* counting = nullptr;
+    std::span<const BettingSystem> systems = {};
 };
 
-MoneyList money(ValueList list) {
-    if (list == ValueList::StartingBet) {
-        return {kStartingBetFractions.data(), kStartingBetFractionValues.data(), 11, 5000};
+ListContent content(ValueList list) {
+    switch (list) {
+        case ValueList::StartingBet:
+            return {&kStartingBetAmounts};
+        case ValueList::BARSetUnits:
+            return {&kSetUnitsAmounts};
+        case ValueList::CL12:
+        case ValueList::CL23:
+            return {nullptr, &kChainLengths};
+        case ValueList::ROZSteps12:
+        case ValueList::ROZSteps23:
+            return {nullptr, &kResetOnZeroSteps};
+        case ValueList::BettingSystem12:
+            return {nullptr, nullptr, systems_of(Family::F12)};
+        case ValueList::BettingSystem23:
+            return {nullptr, nullptr, systems_of(Family::F23)};
     }
-    return {kSetUnitsFractions.data(), kSetUnitsFractionValues.data(), 10, 200};
-}
-
-// First value of the plain counting lists.
-int counting_start(ValueList list) {
-    return (list == ValueList::CL12 || list == ValueList::CL23) ? 3 : 1;
+    return {};
 }
 
 }  // namespace
 
 int list_size(ValueList list) {
-    switch (list) {
-        case ValueList::StartingBet:
-            return 5011;
-        case ValueList::CL12:
-        case ValueList::CL23:
-            return 28;
-        case ValueList::BettingSystem12:
-        case ValueList::BettingSystem23:
-            return 5;
-        case ValueList::ROZSteps12:
-        case ValueList::ROZSteps23:
-            return 20;
-        case ValueList::BARSetUnits:
-            return 210;
+    const ListContent c = content(list);
+    if (c.money != nullptr) {
+        return c.money->size();
     }
-    return 0;
+    if (c.counting != nullptr) {
+        return c.counting->last - c.counting->first + 1;
+    }
+    return static_cast<int>(c.systems.size());
 }
 
 bool in_list(ValueList list, int index) {
@@ -70,52 +54,40 @@ std::string list_text(ValueList list, int index) {
     if (!in_list(list, index)) {
         return {};
     }
-    switch (list) {
-        case ValueList::StartingBet:
-        case ValueList::BARSetUnits: {
-            const MoneyList m = money(list);
-            if (index < m.fractions) {
-                return std::string(m.texts[index]);
-            }
-            return std::to_string(index - m.fractions + 1);
-        }
-        case ValueList::BettingSystem12:
-        case ValueList::BettingSystem23:
-            return std::string(betting_system_name(list, index));
-        default:
-            return std::to_string(index + counting_start(list));
+    const ListContent c = content(list);
+    if (c.money != nullptr) {
+        const int fractions = c.money->fractions();
+        return index < fractions ? std::string(c.money->fraction_texts[index])
+                                 : std::to_string(index - fractions + 1);
     }
+    if (c.counting != nullptr) {
+        return std::to_string(c.counting->first + index);
+    }
+    return std::string(c.systems[index].name);
 }
 
 double list_number(ValueList list, int index) {
     if (!in_list(list, index)) {
         return 0.0;
     }
-    switch (list) {
-        case ValueList::StartingBet:
-        case ValueList::BARSetUnits: {
-            const MoneyList m = money(list);
-            if (index < m.fractions) {
-                return m.values[index];
-            }
-            return static_cast<double>(index - m.fractions + 1);
-        }
-        case ValueList::BettingSystem12:
-        case ValueList::BettingSystem23:
-            return 0.0;
-        default:
-            return static_cast<double>(index + counting_start(list));
+    const ListContent c = content(list);
+    if (c.money != nullptr) {
+        const int fractions = c.money->fractions();
+        return index < fractions ? c.money->fraction_values[index]
+                                 : static_cast<double>(index - fractions + 1);
     }
+    if (c.counting != nullptr) {
+        return static_cast<double>(c.counting->first + index);
+    }
+    return 0.0;
 }
 
 std::string_view betting_system_name(ValueList list, int index) {
-    if (list == ValueList::BettingSystem12 && in_list(list, index)) {
-        return kSystems12[index];
+    const std::span<const BettingSystem> systems = content(list).systems;
+    if (index < 0 || index >= static_cast<int>(systems.size())) {
+        return {};
     }
-    if (list == ValueList::BettingSystem23 && in_list(list, index)) {
-        return kSystems23[index];
-    }
-    return {};
+    return systems[index].name;
 }
 
 }  // namespace corvane
