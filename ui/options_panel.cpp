@@ -516,15 +516,13 @@ struct OptionsPanel::Impl {
 };
 
 OptionsPanel::OptionsPanel(Surface& surface)
-    : QObject(surface.widget()), impl_(new Impl(this, surface)) {
+    : QObject(surface.widget()), impl_(std::make_unique<Impl>(this, surface)) {
     setObjectName(QStringLiteral("OptionsPanel"));
     impl_->build();
     refresh();
 }
 
-OptionsPanel::~OptionsPanel() {
-    delete impl_;
-}
+OptionsPanel::~OptionsPanel() = default;
 
 void OptionsPanel::refresh() {
     impl_->refresh();
