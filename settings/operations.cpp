@@ -49,9 +49,8 @@ double bar_amount(const Settings& st) {
     return st.bar_on_profit ? st.starting_bet() : st.bar_set_units();
 }
 
-// What an operation does to the game beyond the options, and which further things of the board
-// it changed.
-using Effect = Changes (*)(bool on, SettingsState& s, GameEffects& game);
+// What an operation does to the game beyond the options.
+using Effect = void (*)(bool on, SettingsState& s, GameEffects& game);
 
 // A yes/no option: the operation that sets it, the one that clears it, and where it is kept.
 struct Switch {
@@ -59,44 +58,34 @@ struct Switch {
     SettingOp off;
     bool Settings::*field;
     int line;
-    Option option;
     Effect effect;  // nullptr: none
 };
 
 constexpr std::array<Switch, 6> kSwitches = {{
     {SettingOp::ShowChainsId_On, SettingOp::ShowChainsId_Off, &Settings::show_chains_id,
-     line::kShowChainsId, Option::ShowChainsId,
-     [](bool on, SettingsState&, GameEffects& game) {
-         game.show_chain_labels(on);
-         return bit(Option::Bets);
-     }},
+     line::kShowChainsId,
+     [](bool on, SettingsState&, GameEffects& game) { game.show_chain_labels(on); }},
     {SettingOp::ResetOnZero_On, SettingOp::ResetOnZero_Off, &Settings::reset_on_zero,
-     line::kResetOnZero, Option::ResetOnZero, nullptr},
+     line::kResetOnZero, nullptr},
     {SettingOp::BetAutomaticReset_On, SettingOp::BetAutomaticReset_Off,
-     &Settings::bet_automatic_reset, line::kBetAutomaticReset, Option::BetAutomaticReset,
+     &Settings::bet_automatic_reset, line::kBetAutomaticReset,
      [](bool on, SettingsState& s, GameEffects& game) {
          if (on) {
              game.move_aim(bar_amount(s.settings));
          }
-         return Changes{0};
      }},
     {SettingOp::BAR_OnProfit_Select, SettingOp::BAR_SetUnits_Select, &Settings::bar_on_profit,
-     line::kBAROnProfit, Option::BARMode,
-     [](bool, SettingsState& s, GameEffects& game) {
-         game.move_aim(bar_amount(s.settings));
-         return Changes{0};
-     }},
+     line::kBAROnProfit,
+     [](bool, SettingsState& s, GameEffects& game) { game.move_aim(bar_amount(s.settings)); }},
     {SettingOp::TrendBetting_On, SettingOp::TrendBetting_Off, &Settings::trend_betting,
-     line::kTrendBetting, Option::TrendBetting,
+     line::kTrendBetting,
      [](bool on, SettingsState&, GameEffects& game) {
-         if (on) {
-             return Changes{0};
+         if (!on) {
+             game.end_all_bets();  // bets on show go without refund
          }
-         game.end_all_bets();  // bets on show go without refund
-         return bit(Option::Bets);
      }},
     {SettingOp::BetOnUptrend_Select, SettingOp::BetOnDowntrend_Select, &Settings::bet_on_uptrend,
-     line::kBetOnUptrend, Option::TrendDirection, nullptr},
+     line::kBetOnUptrend, nullptr},
 }};
 
 // A list option moved by its arrows. A unit step moves by one, inside the list. The money
@@ -109,18 +98,15 @@ struct Stepper {
     int Settings::*index;
     ValueList list;
     int line;
-    Option option;
     bool clamped;
     Effect effect;  // nullptr: none
 };
 
 constexpr std::array<Stepper, 8> kSteppers = {{
     {SettingOp::StartingBet_Step, SettingOp::StartingBet_Repeat, SettingOp::StartingBet_Release,
-     &Settings::starting_bet_index, ValueList::StartingBet, line::kStartingBet, Option::StartingBet,
-     true,
+     &Settings::starting_bet_index, ValueList::StartingBet, line::kStartingBet, true,
      [](bool, SettingsState& s, GameEffects& game) {
          game.stakes_to_starting_bet(s.settings.starting_bet());
-         return bit(Option::Stakes);
      }},
     {SettingOp::CL12_Step,
      {},
@@ -128,7 +114,6 @@ constexpr std::array<Stepper, 8> kSteppers = {{
      &Settings::cl12_index,
      ValueList::CL12,
      line::kCL12,
-     Option::CL12,
      false,
      nullptr},
     {SettingOp::CL23_Step,
@@ -137,7 +122,6 @@ constexpr std::array<Stepper, 8> kSteppers = {{
      &Settings::cl23_index,
      ValueList::CL23,
      line::kCL23,
-     Option::CL23,
      false,
      nullptr},
     {SettingOp::BS12_Step,
@@ -146,7 +130,6 @@ constexpr std::array<Stepper, 8> kSteppers = {{
      &Settings::bs12_index,
      ValueList::BettingSystem12,
      line::kBS12,
-     Option::BS12,
      false,
      nullptr},
     // Only the 2/3 system list writes its line again at the release of an arrow.
@@ -156,7 +139,6 @@ constexpr std::array<Stepper, 8> kSteppers = {{
      &Settings::bs23_index,
      ValueList::BettingSystem23,
      line::kBS23,
-     Option::BS23,
      false,
      nullptr},
     {SettingOp::ROZ_Steps12_Step,
@@ -165,7 +147,6 @@ constexpr std::array<Stepper, 8> kSteppers = {{
      &Settings::roz_steps12_index,
      ValueList::ROZSteps12,
      line::kROZSteps12,
-     Option::ROZSteps12,
      false,
      nullptr},
     {SettingOp::ROZ_Steps23_Step,
@@ -174,16 +155,13 @@ constexpr std::array<Stepper, 8> kSteppers = {{
      &Settings::roz_steps23_index,
      ValueList::ROZSteps23,
      line::kROZSteps23,
-     Option::ROZSteps23,
      false,
      nullptr},
     {SettingOp::BAR_SetUnits_Step, SettingOp::BAR_SetUnits_Repeat, SettingOp::BAR_SetUnits_Release,
-     &Settings::bar_set_units_index, ValueList::BARSetUnits, line::kBARSetUnits,
-     Option::BARSetUnits, true,
+     &Settings::bar_set_units_index, ValueList::BARSetUnits, line::kBARSetUnits, true,
      [](bool, SettingsState& s, GameEffects& game) {
          s.set_units_shown_initial = false;
          game.move_aim(s.settings.bar_set_units());
-         return Changes{0};
      }},
 }};
 
@@ -208,30 +186,28 @@ bool clamped_step(int& index, ValueList list, int step) {
     return true;
 }
 
-Changes switch_category(SettingsState& s, GameEffects& game, CategoryId category, bool on) {
+void switch_category(SettingsState& s, GameEffects& game, CategoryId category, bool on) {
     s.settings.category_enabled[index_of(category)] = on;
     write_line(s.text, line::kCategoryFirst + index_of(category), on ? "1" : "0");
-    const auto option =
-        static_cast<Option>(static_cast<std::uint32_t>(Option::CategoryRB) + index_of(category));
-    if (on) {
-        return bit(option);
+    if (!on) {
+        game.category_switched_off(category);
     }
-    game.category_switched_off(category);
-    return bit(option) | bit(Option::Bets);
 }
 
-Changes set_switch(const Switch& w, bool on, SettingsState& s, GameEffects& game) {
+void set_switch(const Switch& w, bool on, SettingsState& s, GameEffects& game) {
     s.settings.*w.field = on;
     write_line(s.text, w.line, on ? "1" : "0");
-    return bit(w.option) | (w.effect != nullptr ? w.effect(on, s, game) : 0);
+    if (w.effect != nullptr) {
+        w.effect(on, s, game);
+    }
 }
 
-Changes move_stepper(const Stepper& k, bool writes_line, int step, SettingsState& s,
-                     GameEffects& game) {
+void move_stepper(const Stepper& k, bool writes_line, int step, SettingsState& s,
+                  GameEffects& game) {
     Settings& st = s.settings;
     int& index = st.*k.index;
     if (!(k.clamped ? clamped_step(index, k.list, step) : unit_step(index, k.list, step))) {
-        return 0;
+        return;
     }
     // A window length follows the chain length its family shows.
     for (const FamilyOptions& f : kFamilyOptions) {
@@ -242,7 +218,9 @@ Changes move_stepper(const Stepper& k, bool writes_line, int step, SettingsState
     if (writes_line) {
         write_line(s.text, k.line, std::to_string(index));
     }
-    return bit(k.option) | (k.effect != nullptr ? k.effect(true, s, game) : 0);
+    if (k.effect != nullptr) {
+        k.effect(true, s, game);
+    }
 }
 
 }  // namespace
@@ -256,26 +234,28 @@ std::optional<OpInfo> find_op(std::string_view name) {
     return std::nullopt;
 }
 
-Changes apply_op(SettingOp op, SettingsState& s, GameEffects& game, CategoryId category, int step) {
+void apply_op(SettingOp op, SettingsState& s, GameEffects& game, CategoryId category, int step) {
     if (op == SettingOp::Category_On || op == SettingOp::Category_Off) {
-        return switch_category(s, game, category, op == SettingOp::Category_On);
+        switch_category(s, game, category, op == SettingOp::Category_On);
+        return;
     }
     for (const Switch& w : kSwitches) {
         if (op == w.on || op == w.off) {
-            return set_switch(w, op == w.on, s, game);
+            set_switch(w, op == w.on, s, game);
+            return;
         }
     }
     for (const Stepper& k : kSteppers) {
         if (op == k.release) {
             // Written at every release, so that a save keeps the value on show.
             write_line(s.text, k.line, std::to_string(s.settings.*k.index));
-            return 0;
+            return;
         }
         if (op == k.step || op == k.repeat) {
-            return move_stepper(k, op == k.step, step, s, game);
+            move_stepper(k, op == k.step, step, s, game);
+            return;
         }
     }
-    return 0;
 }
 
 }  // namespace corvane

@@ -1,11 +1,9 @@
 // Every change of an option goes through one of these operations: from the options panel or
 // from a loaded settings file. Each changes the options, writes its line of the settings text
-// and has its effect on the running game at once, through GameEffects. They report which
-// options changed, so that the window can redraw them, and know nothing of the window or of
-// the game's own records.
+// and has its effect on the running game at once, through GameEffects. They know nothing of the
+// window, which draws every option anew after a change, or of the game's own records.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,35 +63,6 @@ struct OpInfo {
 // The operation of that name, or nothing.
 std::optional<OpInfo> find_op(std::string_view name);
 
-// Which options an operation changed, as bits of Option.
-enum class Option : std::uint32_t {
-    CategoryRB,
-    CategoryEO,
-    CategoryLM,
-    CategoryD,
-    CategoryC,
-    ShowChainsId,
-    StartingBet,
-    CL12,
-    CL23,
-    BS12,
-    BS23,
-    ResetOnZero,
-    ROZSteps12,
-    ROZSteps23,
-    BetAutomaticReset,
-    BARMode,
-    BARSetUnits,
-    TrendBetting,
-    TrendDirection,
-    Stakes,  // the stake labels on the board
-    Bets,    // bets or chains on the board
-};
-using Changes = std::uint32_t;
-constexpr Changes bit(Option o) {
-    return Changes{1} << static_cast<std::uint32_t>(o);
-}
-
 // What the options change in a running game. The operations ask for these at once, in their
 // own order; the engine that owns the game carries them out.
 class GameEffects {
@@ -113,7 +82,7 @@ class GameEffects {
 };
 
 // Applies one operation. `category` is read by the category operations, `step` by the steps.
-Changes apply_op(SettingOp op, SettingsState& s, GameEffects& game, CategoryId category = {},
-                 int step = 0);
+void apply_op(SettingOp op, SettingsState& s, GameEffects& game, CategoryId category = {},
+              int step = 0);
 
 }  // namespace corvane

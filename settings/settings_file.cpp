@@ -14,22 +14,19 @@ struct IndexLine {
     int line;
     ValueList list;
     int Settings::*index;
-    Option option;
 };
 
 // The index lines in the order in which they are checked. Set Units comes last: it is taken only
 // once the bet automatic reset has moved its aim with the amount in force before the load.
 constexpr std::array<IndexLine, 8> kIndexLines = {{
-    {line::kStartingBet, ValueList::StartingBet, &Settings::starting_bet_index,
-     Option::StartingBet},
-    {line::kCL12, ValueList::CL12, &Settings::cl12_index, Option::CL12},
-    {line::kCL23, ValueList::CL23, &Settings::cl23_index, Option::CL23},
-    {line::kBS12, ValueList::BettingSystem12, &Settings::bs12_index, Option::BS12},
-    {line::kBS23, ValueList::BettingSystem23, &Settings::bs23_index, Option::BS23},
-    {line::kROZSteps12, ValueList::ROZSteps12, &Settings::roz_steps12_index, Option::ROZSteps12},
-    {line::kROZSteps23, ValueList::ROZSteps23, &Settings::roz_steps23_index, Option::ROZSteps23},
-    {line::kBARSetUnits, ValueList::BARSetUnits, &Settings::bar_set_units_index,
-     Option::BARSetUnits},
+    {line::kStartingBet, ValueList::StartingBet, &Settings::starting_bet_index},
+    {line::kCL12, ValueList::CL12, &Settings::cl12_index},
+    {line::kCL23, ValueList::CL23, &Settings::cl23_index},
+    {line::kBS12, ValueList::BettingSystem12, &Settings::bs12_index},
+    {line::kBS23, ValueList::BettingSystem23, &Settings::bs23_index},
+    {line::kROZSteps12, ValueList::ROZSteps12, &Settings::roz_steps12_index},
+    {line::kROZSteps23, ValueList::ROZSteps23, &Settings::roz_steps23_index},
+    {line::kBARSetUnits, ValueList::BARSetUnits, &Settings::bar_set_units_index},
 }};
 constexpr std::size_t kSetUnitsLine = kIndexLines.size() - 1;
 
@@ -89,10 +86,9 @@ SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameEf
 
     s.text = lines;
     Settings& st = s.settings;
-    Changes& ch = result.changes;
     const auto on = [&](int line) { return lines[line] == "1"; };
     const auto op = [&](bool condition, SettingOp yes, SettingOp no, CategoryId c = {}) {
-        ch |= apply_op(condition ? yes : no, s, game, c);
+        apply_op(condition ? yes : no, s, game, c);
     };
     for (CategoryId c : kAllCategories) {
         op(on(line::kCategoryFirst + index_of(c)), SettingOp::Category_On, SettingOp::Category_Off,
@@ -105,7 +101,6 @@ SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameEf
         if (i != kSetUnitsLine) {
             st.*kIndexLines[i].index = values[i];
         }
-        ch |= bit(kIndexLines[i].option);
     }
     for (const FamilyOptions& f : kFamilyOptions) {
         st.*f.window = static_cast<int>(list_number(f.chain_lengths, st.*f.chain_length_index));

@@ -18,7 +18,6 @@ inline constexpr std::uintmax_t kMaxSettingsFileBytes = std::uintmax_t{1} << 20;
 // The result of loading a settings text.
 struct SettingsLoad {
     std::optional<std::string> error;  // why nothing was applied
-    Changes changes = 0;
 };
 
 // Checks the whole text first, then applies it line by line through the operations, with all
