@@ -11,11 +11,8 @@
 
 namespace corvane {
 
-std::string Engine::shown_set_units() const {
-    if (options_.set_units_shown_initial) {
-        return "0,1";
-    }
-    return list_text(ValueList::BARSetUnits, settings().bar_set_units_index);
+std::string Engine::shown(const Option& option) const {
+    return shown_text(options_, option);
 }
 
 bool Engine::click_number(int n) {

@@ -31,8 +31,9 @@ class Engine {
     const Settings& settings() const { return options_.settings; }
     const SettingsText& settings_text() const { return options_.text; }
 
-    // The Set Units value shows "0,1" until the amount is first changed or loaded.
-    std::string shown_set_units() const;
+    // What the options panel shows as a list option's value: its entry, or its start text
+    // until it is first moved or loaded (the Set Units amount shows "0,1").
+    std::string shown(const Option& option) const;
 
     // A click on the hover picture of number cell n: shows its pressed picture and enters the
     // number. Refused (false) while the board is busy, on a pressed cell or outside 0..36.

@@ -103,7 +103,7 @@ TEST(SettingsDefaults, ChainLengthsShowTheWindowsInUse) {
     const SettingsText expected = {"1", "1", "1", "1", "1", "1", "",  "11", "7", "5", "0", "0",
                                    "",  "0", "0", "0", "",  "0", "1", "0",  "",  "0", "0"};
     EXPECT_EQ(e.settings_text(), expected);
-    EXPECT_EQ(e.shown_set_units(), "0,1");
+    EXPECT_EQ(e.shown(option::kBARSetUnits), "0,1");
     for (CategoryId c : kAllCategories) {
         EXPECT_EQ(e.game().category(c).bet, s.starting_bet());
     }
