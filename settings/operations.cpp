@@ -41,7 +41,7 @@ std::vector<OpInfo> ops_of_the_table() {
 }
 
 // A unit step of a list option: moves only inside the list.
-std::optional<int> unit_step(int index, ValueList list, int step) {
+std::optional<int> unit_step(int index, const ListContent& list, int step) {
     const int next = index + step;
     if ((step != 1 && step != -1) || !in_list(list, next)) {
         return std::nullopt;
@@ -50,7 +50,7 @@ std::optional<int> unit_step(int index, ValueList list, int step) {
 }
 
 // A signed step clamped to the list; nothing at the list's end in the step's direction.
-std::optional<int> clamped_step(int index, ValueList list, int step) {
+std::optional<int> clamped_step(int index, const ListContent& list, int step) {
     const int last = list_size(list) - 1;
     if (step == 0 || (step > 0 && index >= last) || (step < 0 && index <= 0)) {
         return std::nullopt;

@@ -169,7 +169,7 @@ struct Option {
     // moves by one inside the list; a `clamped` one by any amount, clamped to the list, and
     // also repeats while an arrow is held: a repeat writes no line, a release writes it.
     int Settings::*index = nullptr;
-    ValueList list = {};
+    ListContent list = {};
     int default_index = 0;
     NamedOp step = {};
     bool clamped = false;
@@ -227,7 +227,7 @@ inline constexpr Option kStartingBet{
     .key = "starting_bet_index",
     .line = 7,
     .index = &Settings::starting_bet_index,
-    .list = ValueList::StartingBet,
+    .list = content_of(ValueList::StartingBet),
     .default_index = 11,  // "1"
     .step = {SettingOp::StartingBet_Step, "StartingBet_Step"},
     .clamped = true,
@@ -244,7 +244,7 @@ inline constexpr Option kCL12{
     .key = "cl12_index",
     .line = 8,
     .index = &Settings::cl12_index,
-    .list = ValueList::CL12,
+    .list = content_of(ValueList::CL12),
     .default_index = 7,  // "10", the length the 1/2 windows start with
     .step = {SettingOp::CL12_Step, "CL12_Step"},
     .shown = "Chains_Length12_Text",
@@ -255,7 +255,7 @@ inline constexpr Option kCL23{
     .key = "cl23_index",
     .line = 9,
     .index = &Settings::cl23_index,
-    .list = ValueList::CL23,
+    .list = content_of(ValueList::CL23),
     .default_index = 5,  // "8"
     .step = {SettingOp::CL23_Step, "CL23_Step"},
     .shown = "Chains_Length23_Text",
@@ -266,7 +266,7 @@ inline constexpr Option kBS12{
     .key = "bs12_index",
     .line = 10,
     .index = &Settings::bs12_index,
-    .list = ValueList::BettingSystem12,
+    .list = content_of(ValueList::BettingSystem12),
     .default_index = 0,  // "Martingale"
     .step = {SettingOp::BS12_Step, "BS12_Step"},
     .shown = "BettingSystem12_Text",
@@ -278,7 +278,7 @@ inline constexpr Option kBS23{
     .key = "bs23_index",
     .line = 11,
     .index = &Settings::bs23_index,
-    .list = ValueList::BettingSystem23,
+    .list = content_of(ValueList::BettingSystem23),
     .default_index = 0,  // "3x Bet"
     .step = {SettingOp::BS23_Step, "BS23_Step"},
     .release = NamedOp{SettingOp::BS23_Release, "BS23_Release"},
@@ -300,7 +300,7 @@ inline constexpr Option kROZSteps12{
     .key = "roz_steps12_index",
     .line = 14,
     .index = &Settings::roz_steps12_index,
-    .list = ValueList::ROZSteps12,
+    .list = content_of(ValueList::ROZSteps12),
     .default_index = 0,  // "1"
     .step = {SettingOp::ROZ_Steps12_Step, "ROZ_Steps12_Step"},
     .shown = "ROZ_Steps12_Text",
@@ -313,7 +313,7 @@ inline constexpr Option kROZSteps23{
     .key = "roz_steps23_index",
     .line = 15,
     .index = &Settings::roz_steps23_index,
-    .list = ValueList::ROZSteps23,
+    .list = content_of(ValueList::ROZSteps23),
     .default_index = 0,  // "1"
     .step = {SettingOp::ROZ_Steps23_Step, "ROZ_Steps23_Step"},
     .shown = "ROZ_Steps23_Text",
@@ -357,7 +357,7 @@ inline constexpr Option kBARSetUnits{
     .key = "bar_set_units_index",
     .line = 19,
     .index = &Settings::bar_set_units_index,
-    .list = ValueList::BARSetUnits,
+    .list = content_of(ValueList::BARSetUnits),
     .default_index = 0,  // "0,10"
     .step = {SettingOp::BAR_SetUnits_Step, "BAR_SetUnits_Step"},
     .clamped = true,

@@ -6,88 +6,60 @@ namespace corvane {
 
 namespace {
 
-// What a list holds: money, counting numbers or the names of a family's betting systems.
-struct ListContent {
-    const MoneyList* money = nullptr;
-    const CountingList* counting = nullptr;
-    std::span<const BettingSystem> systems = {};
-};
-
-ListContent content(ValueList list) {
-    switch (list) {
-        case ValueList::StartingBet:
-            return {&kStartingBetAmounts};
-        case ValueList::BARSetUnits:
-            return {&kSetUnitsAmounts};
-        case ValueList::CL12:
-        case ValueList::CL23:
-            return {nullptr, &kChainLengths};
-        case ValueList::ROZSteps12:
-        case ValueList::ROZSteps23:
-            return {nullptr, &kResetOnZeroSteps};
-        case ValueList::BettingSystem12:
-            return {nullptr, nullptr, systems_of(Family::F12)};
-        case ValueList::BettingSystem23:
-            return {nullptr, nullptr, systems_of(Family::F23)};
-    }
-    return {};
+// The systems of a list of them; none for any other list.
+std::span<const BettingSystem> systems(const ListContent& list) {
+    return list.systems ? systems_of(*list.systems) : std::span<const BettingSystem>{};
 }
 
 }  // namespace
 
-int list_size(ValueList list) {
-    const ListContent c = content(list);
-    if (c.money != nullptr) {
-        return c.money->size();
+int list_size(const ListContent& list) {
+    if (list.money != nullptr) {
+        return list.money->size();
     }
-    if (c.counting != nullptr) {
-        return c.counting->last - c.counting->first + 1;
+    if (list.systems) {
+        return static_cast<int>(systems(list).size());
     }
-    return static_cast<int>(c.systems.size());
+    return list.counting.last - list.counting.first + 1;
 }
 
-bool in_list(ValueList list, int index) {
+bool in_list(const ListContent& list, int index) {
     return index >= 0 && index < list_size(list);
 }
 
-std::string list_text(ValueList list, int index) {
+std::string list_text(const ListContent& list, int index) {
     if (!in_list(list, index)) {
         return {};
     }
-    const ListContent c = content(list);
-    if (c.money != nullptr) {
-        const int fractions = c.money->fractions();
-        return index < fractions ? std::string(c.money->fraction_texts[index])
+    if (list.money != nullptr) {
+        const int fractions = list.money->fractions();
+        return index < fractions ? std::string(list.money->fraction_texts[index])
                                  : std::to_string(index - fractions + 1);
     }
-    if (c.counting != nullptr) {
-        return std::to_string(c.counting->first + index);
+    if (list.systems) {
+        return std::string(systems(list)[index].name);
     }
-    return std::string(c.systems[index].name);
+    return std::to_string(list.counting.first + index);
 }
 
-double list_number(ValueList list, int index) {
-    if (!in_list(list, index)) {
+double list_number(const ListContent& list, int index) {
+    if (!in_list(list, index) || list.systems) {
         return 0.0;
     }
-    const ListContent c = content(list);
-    if (c.money != nullptr) {
-        const int fractions = c.money->fractions();
-        return index < fractions ? c.money->fraction_values[index]
+    if (list.money != nullptr) {
+        const int fractions = list.money->fractions();
+        return index < fractions ? list.money->fraction_values[index]
                                  : static_cast<double>(index - fractions + 1);
     }
-    if (c.counting != nullptr) {
-        return static_cast<double>(c.counting->first + index);
-    }
-    return 0.0;
+    return static_cast<double>(list.counting.first + index);
 }
 
 std::string_view betting_system_name(ValueList list, int index) {
-    const std::span<const BettingSystem> systems = content(list).systems;
-    if (index < 0 || index >= static_cast<int>(systems.size())) {
+    const std::span<const BettingSystem> names = systems(content_of(list));
+    if (index < 0 || index >= static_cast<int>(names.size())) {
         return {};
     }
-    return systems[index].name;
+    return names[index].name;
 }
 
 }  // namespace corvane

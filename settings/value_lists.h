@@ -3,9 +3,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "base/numbers.h"
 
 namespace corvane {
 
@@ -79,17 +82,57 @@ inline constexpr std::array<std::string_view, 10> kSetUnitsFractions = {
 inline constexpr std::array kSetUnitsFractionValues = comma_amounts(kSetUnitsFractions);
 inline constexpr MoneyList kSetUnitsAmounts{kSetUnitsFractions, kSetUnitsFractionValues, 200};
 
+// What a list holds: money, the names of a family's betting systems, or else counting numbers.
+struct ListContent {
+    const MoneyList* money = nullptr;
+    std::optional<Family> systems = {};
+    CountingList counting = {};
+};
+
+// What each of the lists holds.
+constexpr ListContent content_of(ValueList list) {
+    switch (list) {
+        case ValueList::StartingBet:
+            return {.money = &kStartingBetAmounts};
+        case ValueList::BARSetUnits:
+            return {.money = &kSetUnitsAmounts};
+        case ValueList::CL12:
+        case ValueList::CL23:
+            return {.counting = kChainLengths};
+        case ValueList::ROZSteps12:
+        case ValueList::ROZSteps23:
+            return {.counting = kResetOnZeroSteps};
+        case ValueList::BettingSystem12:
+            return {.systems = Family::F12};
+        case ValueList::BettingSystem23:
+            return {.systems = Family::F23};
+    }
+    return {};
+}
+
 // Number of entries of a list.
-int list_size(ValueList list);
+int list_size(const ListContent& list);
+inline int list_size(ValueList list) {
+    return list_size(content_of(list));
+}
 
 // True when index names an entry of the list.
-bool in_list(ValueList list, int index);
+bool in_list(const ListContent& list, int index);
+inline bool in_list(ValueList list, int index) {
+    return in_list(content_of(list), index);
+}
 
 // The entry's text, or an empty text for an index outside the list.
-std::string list_text(ValueList list, int index);
+std::string list_text(const ListContent& list, int index);
+inline std::string list_text(ValueList list, int index) {
+    return list_text(content_of(list), index);
+}
 
 // The entry read as a number (decimal comma); 0 for a name list or an index outside the list.
-double list_number(ValueList list, int index);
+double list_number(const ListContent& list, int index);
+inline double list_number(ValueList list, int index) {
+    return list_number(content_of(list), index);
+}
 
 // The number of a StartingBet_List entry; read on every stake, so kept short.
 inline double starting_bet_value(int index) {
