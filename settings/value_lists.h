@@ -12,15 +12,17 @@
 
 namespace corvane {
 
+// The lists by their names (StartingBet_List, CL12_List, ...); content_of below says what each
+// holds.
 enum class ValueList {
-    StartingBet,      // kStartingBetAmounts
-    CL12,             // kChainLengths
-    CL23,             // kChainLengths
-    BettingSystem12,  // the names of the 1/2 family's betting systems
-    BettingSystem23,  // the names of the 2/3 family's betting systems
-    ROZSteps12,       // kResetOnZeroSteps
-    ROZSteps23,       // kResetOnZeroSteps
-    BARSetUnits,      // kSetUnitsAmounts
+    StartingBet,
+    CL12,
+    CL23,
+    BettingSystem12,
+    BettingSystem23,
+    ROZSteps12,
+    ROZSteps23,
+    BARSetUnits,
 };
 
 // The whole numbers from `first` to `last`.
@@ -29,8 +31,8 @@ struct CountingList {
     int last;
 };
 
-inline constexpr CountingList kChainLengths{3, 30};
-inline constexpr CountingList kResetOnZeroSteps{1, 20};
+inline constexpr CountingList kChainLengths{3, 30};      // "3" ... "30"
+inline constexpr CountingList kResetOnZeroSteps{1, 20};  // "1" ... "20"
 
 // The number of a money text with a decimal comma ("0,05"): the same double as the literal
 // written with a point.
@@ -82,7 +84,8 @@ inline constexpr std::array<std::string_view, 10> kSetUnitsFractions = {
 inline constexpr std::array kSetUnitsFractionValues = comma_amounts(kSetUnitsFractions);
 inline constexpr MoneyList kSetUnitsAmounts{kSetUnitsFractions, kSetUnitsFractionValues, 200};
 
-// What a list holds: money, the names of a family's betting systems, or else counting numbers.
+// What a list holds: money, the names of a family's betting systems, or else counting numbers
+// (an option with a list of its own writes it so: {.counting = {1, 10}}).
 struct ListContent {
     const MoneyList* money = nullptr;
     std::optional<Family> systems = {};

@@ -97,8 +97,10 @@ std::string broken_invariant(const Engine& engine) {
             return "an option's index is outside its list";
         }
     }
-    if (s.window12 != s.cl12_index + 3 || s.window23 != s.cl23_index + 3) {
-        return "a window length differs from the chain length shown";
+    for (const FamilyOptions& f : kFamilyOptions) {
+        if (s.*f.window != list_number(f.chain_lengths, s.*f.chain_length_index)) {
+            return "a window length differs from the chain length shown";
+        }
     }
     if (engine.settings_text().size() < static_cast<std::size_t>(kSettingsLines)) {
         return "the settings text has fewer lines than the options";
