@@ -139,42 +139,38 @@ void marks(JsonWriter& w, const GameState& g) {
     w.end_object();
 }
 
+// Every option by its field in the record, in the order of the table.
 void settings(JsonWriter& w, const Settings& s) {
     w.begin_object();
-    w.key("category_enabled");
-    w.begin_object();
-    for (const CategoryInfo& ci : kCategories) {
-        w.field_boolean(ci.prefix, s.enabled(ci.id));
+    for (const Option* o : kOptions) {
+        switch (o->kind) {
+            case OptionKind::Categories:
+                w.key(o->key);
+                w.begin_object();
+                for (const CategoryInfo& ci : kCategories) {
+                    w.field_boolean(ci.prefix, s.enabled(ci.id));
+                }
+                w.end_object();
+                break;
+            case OptionKind::Switch:
+                w.field_boolean(o->key, s.*o->flag);
+                break;
+            case OptionKind::List:
+                w.field_integer(o->key, s.*o->index);
+                break;
+        }
     }
-    w.end_object();
-    w.field_boolean("show_chains_id", s.show_chains_id);
-    w.field_integer("starting_bet_index", s.starting_bet_index);
-    w.field_integer("cl12_index", s.cl12_index);
-    w.field_integer("cl23_index", s.cl23_index);
-    w.field_integer("bs12_index", s.bs12_index);
-    w.field_integer("bs23_index", s.bs23_index);
-    w.field_boolean("reset_on_zero", s.reset_on_zero);
-    w.field_integer("roz_steps12_index", s.roz_steps12_index);
-    w.field_integer("roz_steps23_index", s.roz_steps23_index);
-    w.field_boolean("bet_automatic_reset", s.bet_automatic_reset);
-    w.field_boolean("bar_on_profit", s.bar_on_profit);
-    w.field_integer("bar_set_units_index", s.bar_set_units_index);
-    w.field_boolean("trend_betting", s.trend_betting);
-    w.field_boolean("bet_on_uptrend", s.bet_on_uptrend);
     w.end_object();
 }
 
+// Every list option's value as the options panel shows it, by the name of its label.
 void shown(JsonWriter& w, const Engine& e) {
-    const Settings& s = e.settings();
     w.begin_object();
-    w.field("StartingBet", list_text(ValueList::StartingBet, s.starting_bet_index));
-    w.field("Chains_Length12_Text", list_text(ValueList::CL12, s.cl12_index));
-    w.field("Chains_Length23_Text", list_text(ValueList::CL23, s.cl23_index));
-    w.field("BettingSystem12_Text", list_text(ValueList::BettingSystem12, s.bs12_index));
-    w.field("BettingSystem23_Text", list_text(ValueList::BettingSystem23, s.bs23_index));
-    w.field("ROZ_Steps12_Text", list_text(ValueList::ROZSteps12, s.roz_steps12_index));
-    w.field("ROZ_Steps23_Text", list_text(ValueList::ROZSteps23, s.roz_steps23_index));
-    w.field("BAR_SetUnits_Text", e.shown_set_units());
+    for (const Option* o : kOptions) {
+        if (o->kind == OptionKind::List) {
+            w.field(o->shown, e.shown(*o));
+        }
+    }
     w.end_object();
 }
 

@@ -11,11 +11,8 @@
 
 namespace corvane {
 
-std::string Engine::shown_set_units() const {
-    if (options_.set_units_shown_initial) {
-        return "0,1";
-    }
-    return list_text(ValueList::BARSetUnits, settings().bar_set_units_index);
+std::string Engine::shown(const Option& option) const {
+    return shown_text(options_, option);
 }
 
 bool Engine::click_number(int n) {
@@ -207,40 +204,35 @@ Message Engine::export_csv(const std::string& path) const {
     return save_text(path, session_csv(game_.log));
 }
 
-Changes Engine::apply(SettingOp op, CategoryId category, int step) {
+void Engine::apply(SettingOp op, CategoryId category, int step) {
     TableEffects effects(game_);
-    return apply_op(op, options_, effects, category, step);
+    apply_op(op, options_, effects, category, step);
 }
 
-Message Engine::load_settings(const std::string& path, Changes* changes) {
+Message Engine::load_settings(const std::string& path) {
     finish_spin();
     Message message;
     const std::optional<std::string> bytes = read_for_load(path, kMaxSettingsFileBytes, message);
     if (!bytes) {
         return message;
     }
-    return load_settings_from(*bytes, changes);
+    return load_settings_from(*bytes);
 }
 
-Message Engine::load_settings_from(std::string_view bytes, Changes* changes) {
+Message Engine::load_settings_from(std::string_view bytes) {
     finish_spin();
     TableEffects effects(game_);
-    const SettingsLoad load = load_settings_text(bytes, options_, effects);
-    if (changes != nullptr) {
-        *changes = load.changes;
-    }
-    return load.error;
+    return load_settings_text(bytes, options_, effects).error;
 }
 
 Message Engine::save_settings(const std::string& path) const {
     return save_text(path, settings_file_text(options_.text));
 }
 
-Changes Engine::default_settings() {
+void Engine::default_settings() {
     finish_spin();
     TableEffects effects(game_);
-    return load_settings_text(settings_file_text(default_settings_text()), options_, effects)
-        .changes;
+    load_settings_text(settings_file_text(default_settings_text()), options_, effects);
 }
 
 }  // namespace corvane

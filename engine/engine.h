@@ -37,8 +37,9 @@ class Engine {
     const MoneyPlan& plan() const { return plan_; }
     void set_plan(const MoneyPlan& plan) { plan_ = plan; }
 
-    // The Set Units value shows "0,1" until the amount is first changed or loaded.
-    std::string shown_set_units() const;
+    // What the options panel shows as a list option's value: its entry, or its start text
+    // until it is first moved or loaded (the Set Units amount shows "0,1").
+    std::string shown(const Option& option) const;
 
     // A click on the hover picture of number cell n: shows its pressed picture and enters the
     // number. Refused (false) while the board is busy, on a pressed cell or outside 0..36.
@@ -77,16 +78,16 @@ class Engine {
     // The session log as CSV, through the same writer as the other files.
     Message export_csv(const std::string& path) const;
 
-    // One setting operation; reports which options changed.
-    Changes apply(SettingOp op, CategoryId category = {}, int step = 0);
+    // One setting operation.
+    void apply(SettingOp op, CategoryId category = {}, int step = 0);
 
     // Settings files, and the SETTINGS button (the default options, applied as a file).
     // Loads of either kind refuse, unread and with their message, what is not a regular file or
     // is larger than kMaxNumberFileBytes (numbers) or kMaxSettingsFileBytes (settings).
-    Message load_settings(const std::string& path, Changes* changes = nullptr);
-    Message load_settings_from(std::string_view bytes, Changes* changes = nullptr);
+    Message load_settings(const std::string& path);
+    Message load_settings_from(std::string_view bytes);
     Message save_settings(const std::string& path) const;
-    Changes default_settings();
+    void default_settings();
 
     // A caller that will never take a number back says so, before the game's first number:
     // the spins leave out the undo snapshot, and the undo is never offered. The game is

@@ -15,25 +15,50 @@ std::string enabled_list(const Settings& settings) {
     return text.empty() ? "none" : text;
 }
 
+namespace {
+
+void add_item(std::string& list, const std::string& item) {
+    if (!item.empty()) {
+        list += (list.empty() ? "" : ", ") + item;
+    }
+}
+
+// An option in its words, followed in brackets by the options that are part of it and count in
+// its state ("reset on zero (1/2 steps 1, 2/3 steps 1)"). An option without words of its own
+// in its state stands for those parts alone.
+std::string described(const Settings& settings, const Option& o) {
+    std::string words;
+    if (o.kind == OptionKind::List) {
+        if (!o.said.empty()) {
+            words =
+                std::string(o.said) + " " + format_amount(list_number(o.list, settings.*o.index));
+        }
+    } else if (o.kind == OptionKind::Switch) {
+        words = is_on(settings, o) ? o.said : o.said_off;
+    }
+    std::string parts;
+    for (const Option* part : kOptions) {
+        if (part->owner == &o && is_on(settings, o) == part->owner_on) {
+            add_item(parts, described(settings, *part));
+        }
+    }
+    if (words.empty() || parts.empty()) {
+        return words + parts;
+    }
+    return words + " (" + parts + ")";
+}
+
+}  // namespace
+
 std::string options_list(const Settings& settings) {
     std::string text;
-    const auto add = [&](const std::string& item) { text += (text.empty() ? "" : ", ") + item; };
-    if (settings.reset_on_zero) {
-        add("reset on zero (1/2 steps " + std::to_string(settings.roz_steps12()) + ", 2/3 steps " +
-            std::to_string(settings.roz_steps23()) + ")");
-    }
-    if (settings.bet_automatic_reset) {
-        add(std::string("bet automatic reset (") +
-            (settings.bar_on_profit ? "on profit"
-                                    : "set units " + format_amount(settings.bar_set_units())) +
-            ")");
-    }
-    if (settings.trend_betting) {
-        add(std::string("trend betting (") + (settings.bet_on_uptrend ? "uptrend" : "downtrend") +
-            ")");
-    }
-    if (!settings.show_chains_id) {
-        add("chain labels hidden");
+    // The options that change how stakes move come first.
+    for (bool stakes : {true, false}) {
+        for (const Option* o : kOptions) {
+            if (o->owner == nullptr && o->stake_option == stakes) {
+                add_item(text, described(settings, *o));
+            }
+        }
     }
     return text.empty() ? "none" : text;
 }
@@ -71,9 +96,11 @@ void write_settings(JsonWriter& w, const Settings& settings,
     w.field_integer("window12", settings.window12);
     w.field_integer("window23", settings.window23);
     w.field_number("starting_bet", settings.starting_bet());
-    w.field_boolean("reset_on_zero", settings.reset_on_zero);
-    w.field_boolean("bet_automatic_reset", settings.bet_automatic_reset);
-    w.field_boolean("trend_betting", settings.trend_betting);
+    for (const Option* o : kOptions) {
+        if (o->stake_option) {
+            w.field_boolean(o->key, is_on(settings, *o));
+        }
+    }
     w.end_object();
 }
 

@@ -20,7 +20,8 @@ std::string options_list(const Settings& settings);
 std::string settings_text(const Settings& settings, const std::optional<std::string>& file);
 
 // The settings as one JSON object: "file" (null for the default settings), "categories",
-// the betting systems, the chain lengths, the starting bet and the three stake options.
+// the betting systems, the chain lengths, the starting bet and the options that change how
+// stakes move, each on or off.
 void write_settings(JsonWriter& w, const Settings& settings,
                     const std::optional<std::string>& file);
 

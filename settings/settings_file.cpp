@@ -9,30 +9,6 @@ namespace corvane {
 
 namespace {
 
-// A line that holds an index into a value list.
-struct IndexLine {
-    int line;
-    ValueList list;
-    int Settings::*index;
-    Option option;
-};
-
-// The index lines in the order in which they are checked. Set Units comes last: it is taken only
-// once the bet automatic reset has moved its aim with the amount in force before the load.
-constexpr std::array<IndexLine, 8> kIndexLines = {{
-    {line::kStartingBet, ValueList::StartingBet, &Settings::starting_bet_index,
-     Option::StartingBet},
-    {line::kCL12, ValueList::CL12, &Settings::cl12_index, Option::CL12},
-    {line::kCL23, ValueList::CL23, &Settings::cl23_index, Option::CL23},
-    {line::kBS12, ValueList::BettingSystem12, &Settings::bs12_index, Option::BS12},
-    {line::kBS23, ValueList::BettingSystem23, &Settings::bs23_index, Option::BS23},
-    {line::kROZSteps12, ValueList::ROZSteps12, &Settings::roz_steps12_index, Option::ROZSteps12},
-    {line::kROZSteps23, ValueList::ROZSteps23, &Settings::roz_steps23_index, Option::ROZSteps23},
-    {line::kBARSetUnits, ValueList::BARSetUnits, &Settings::bar_set_units_index,
-     Option::BARSetUnits},
-}};
-constexpr std::size_t kSetUnitsLine = kIndexLines.size() - 1;
-
 // A decimal integer with an optional sign that fits 32 bits.
 std::optional<int> parse_index(std::string_view text) {
     std::string_view digits = text;
@@ -72,15 +48,19 @@ SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameEf
     if (lines.size() < kSettingsLines) {
         lines.resize(kSettingsLines);  // missing lines read as empty texts
     }
-    std::array<int, kIndexLines.size()> values{};
-    for (std::size_t i = 0; i < kIndexLines.size(); ++i) {
-        const std::string& text = lines[kIndexLines[i].line];
+    // Every index line is checked, in the order of the lines, before anything is applied.
+    std::array<int, kOptions.size()> values{};
+    for (std::size_t i = 0; i < kOptions.size(); ++i) {
+        if (kOptions[i]->kind != OptionKind::List) {
+            continue;
+        }
+        const std::string& text = lines[kOptions[i]->line];
         const std::optional<int> value = parse_index(text);
         if (!value) {
             result.error = "'" + quoted_for_message(text) + "' is not a valid integer value";
             return result;
         }
-        if (!in_list(kIndexLines[i].list, *value)) {
+        if (!in_list(kOptions[i]->list, *value)) {
             result.error = "'" + quoted_for_message(text) + "' is out of range";
             return result;
         }
@@ -88,36 +68,28 @@ SettingsLoad load_settings_text(std::string_view bytes, SettingsState& s, GameEf
     }
 
     s.text = lines;
-    Settings& st = s.settings;
-    Changes& ch = result.changes;
     const auto on = [&](int line) { return lines[line] == "1"; };
-    const auto op = [&](bool condition, SettingOp yes, SettingOp no, CategoryId c = {}) {
-        ch |= apply_op(condition ? yes : no, s, game, c);
-    };
-    for (CategoryId c : kAllCategories) {
-        op(on(line::kCategoryFirst + index_of(c)), SettingOp::Category_On, SettingOp::Category_Off,
-           c);
-    }
-    op(on(line::kShowChainsId), SettingOp::ShowChainsId_On, SettingOp::ShowChainsId_Off);
-    // The index lines are taken as they stand, without the operations' effects: a new starting
-    // bet, for one, takes effect at the next settlement or reset, not on the stakes on show.
-    for (std::size_t i = 0; i < kIndexLines.size(); ++i) {
-        if (i != kSetUnitsLine) {
-            st.*kIndexLines[i].index = values[i];
+    // The lines are applied in their order. A switch goes through its operation, with all its
+    // effects. An index line is taken as it stands, without the operations' effects: a new
+    // starting bet, for one, takes effect at the next settlement or reset, not on the stakes on
+    // show; and the Set Units amount, below the lines of the bet automatic reset, is taken only
+    // once these have moved the aim with the amount in force before the load.
+    for (std::size_t i = 0; i < kOptions.size(); ++i) {
+        const Option& o = *kOptions[i];
+        switch (o.kind) {
+            case OptionKind::Categories:
+                for (CategoryId c : kAllCategories) {
+                    apply_op(on(o.line + index_of(c)) ? o.on.op : o.off.op, s, game, c);
+                }
+                break;
+            case OptionKind::Switch:
+                apply_op(on(o.line) ? o.on.op : o.off.op, s, game);
+                break;
+            case OptionKind::List:
+                set_index(s, o, values[i]);
+                break;
         }
-        ch |= bit(kIndexLines[i].option);
     }
-    for (const FamilyOptions& f : kFamilyOptions) {
-        st.*f.window = static_cast<int>(list_number(f.chain_lengths, st.*f.chain_length_index));
-    }
-    op(on(line::kResetOnZero), SettingOp::ResetOnZero_On, SettingOp::ResetOnZero_Off);
-    op(on(line::kBetAutomaticReset), SettingOp::BetAutomaticReset_On,
-       SettingOp::BetAutomaticReset_Off);
-    op(on(line::kBAROnProfit), SettingOp::BAR_OnProfit_Select, SettingOp::BAR_SetUnits_Select);
-    st.bar_set_units_index = values[kSetUnitsLine];
-    s.set_units_shown_initial = false;
-    op(on(line::kTrendBetting), SettingOp::TrendBetting_On, SettingOp::TrendBetting_Off);
-    op(on(line::kBetOnUptrend), SettingOp::BetOnUptrend_Select, SettingOp::BetOnDowntrend_Select);
     return result;
 }
 

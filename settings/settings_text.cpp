@@ -3,8 +3,15 @@
 namespace corvane {
 
 SettingsText default_settings_text() {
-    return {"1", "1", "1", "1", "1", "1", "",  "11", "7", "5", "0", "0",
-            "",  "0", "0", "0", "",  "0", "1", "0",  "",  "0", "0"};
+    SettingsText text(kSettingsLines);
+    for (const Option* o : kOptions) {
+        for (int i = 0; i < lines_of(*o); ++i) {
+            text[o->line + i] = o->kind == OptionKind::List ? std::to_string(o->default_index)
+                                : o->on_by_default          ? "1"
+                                                            : "0";
+        }
+    }
+    return text;
 }
 
 }  // namespace corvane

@@ -1,121 +1,65 @@
 #include "settings/value_lists.h"
 
-#include <array>
+#include "settings/betting_systems.h"
 
 namespace corvane {
 
 namespace {
 
-// The decimal amounts that open the money lists. Written with a point they are the same
-// doubles that reading the comma texts gives.
-constexpr std::array<std::string_view, 11> kStartingBetFractions = {
-    "0,05", "0,10", "0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,70", "0,80", "0,90"};
-constexpr std::array<double, 11> kStartingBetFractionValues = {0.05, 0.10, 0.20, 0.25, 0.30, 0.40,
-                                                               0.50, 0.60, 0.70, 0.80, 0.90};
-constexpr std::array<std::string_view, 10> kSetUnitsFractions = {
-    "0,10", "0,20", "0,25", "0,30", "0,40", "0,50", "0,60", "0,70", "0,80", "0,90"};
-constexpr std::array<double, 10> kSetUnitsFractionValues = {0.10, 0.20, 0.25, 0.30, 0.40,
-                                                            0.50, 0.60, 0.70, 0.80, 0.90};
-constexpr std::array<std::string_view, 5> kSystems12 = {"Martingale", "3x Bet", "Donald", "Blind",
-                                                        "FLAT"};
-constexpr std::array<std::string_view, 5> kSystems23 = {"3x Bet", "4x Bet", "D-Donald", "Blind",
-                                                        "FLAT"};
-
-// Lists made of some fixed decimal amounts followed by the whole numbers from 1.
-struct MoneyList {
-    const std::string_view* texts;
-    const double* values;
-    int fractions;
-    int wholes;
-};
-
-MoneyList money(ValueList list) {
-    if (list == ValueList::StartingBet) {
-        return {kStartingBetFractions.data(), kStartingBetFractionValues.data(), 11, 5000};
-    }
-    return {kSetUnitsFractions.data(), kSetUnitsFractionValues.data(), 10, 200};
-}
-
-// First value of the plain counting lists.
-int counting_start(ValueList list) {
-    return (list == ValueList::CL12 || list == ValueList::CL23) ? 3 : 1;
+// The systems of a list of them; none for any other list.
+std::span<const BettingSystem> systems(const ListContent& list) {
+    return list.systems ? systems_of(*list.systems) : std::span<const BettingSystem>{};
 }
 
 }  // namespace
 
-int list_size(ValueList list) {
-    switch (list) {
-        case ValueList::StartingBet:
-            return 5011;
-        case ValueList::CL12:
-        case ValueList::CL23:
-            return 28;
-        case ValueList::BettingSystem12:
-        case ValueList::BettingSystem23:
-            return 5;
-        case ValueList::ROZSteps12:
-        case ValueList::ROZSteps23:
-            return 20;
-        case ValueList::BARSetUnits:
-            return 210;
+int list_size(const ListContent& list) {
+    if (list.money != nullptr) {
+        return list.money->size();
     }
-    return 0;
+    if (list.systems) {
+        return static_cast<int>(systems(list).size());
+    }
+    return list.counting.last - list.counting.first + 1;
 }
 
-bool in_list(ValueList list, int index) {
+bool in_list(const ListContent& list, int index) {
     return index >= 0 && index < list_size(list);
 }
 
-std::string list_text(ValueList list, int index) {
+std::string list_text(const ListContent& list, int index) {
     if (!in_list(list, index)) {
         return {};
     }
-    switch (list) {
-        case ValueList::StartingBet:
-        case ValueList::BARSetUnits: {
-            const MoneyList m = money(list);
-            if (index < m.fractions) {
-                return std::string(m.texts[index]);
-            }
-            return std::to_string(index - m.fractions + 1);
-        }
-        case ValueList::BettingSystem12:
-        case ValueList::BettingSystem23:
-            return std::string(betting_system_name(list, index));
-        default:
-            return std::to_string(index + counting_start(list));
+    if (list.money != nullptr) {
+        const int fractions = list.money->fractions();
+        return index < fractions ? std::string(list.money->fraction_texts[index])
+                                 : std::to_string(index - fractions + 1);
     }
+    if (list.systems) {
+        return std::string(systems(list)[index].name);
+    }
+    return std::to_string(list.counting.first + index);
 }
 
-double list_number(ValueList list, int index) {
-    if (!in_list(list, index)) {
+double list_number(const ListContent& list, int index) {
+    if (!in_list(list, index) || list.systems) {
         return 0.0;
     }
-    switch (list) {
-        case ValueList::StartingBet:
-        case ValueList::BARSetUnits: {
-            const MoneyList m = money(list);
-            if (index < m.fractions) {
-                return m.values[index];
-            }
-            return static_cast<double>(index - m.fractions + 1);
-        }
-        case ValueList::BettingSystem12:
-        case ValueList::BettingSystem23:
-            return 0.0;
-        default:
-            return static_cast<double>(index + counting_start(list));
+    if (list.money != nullptr) {
+        const int fractions = list.money->fractions();
+        return index < fractions ? list.money->fraction_values[index]
+                                 : static_cast<double>(index - fractions + 1);
     }
+    return static_cast<double>(list.counting.first + index);
 }
 
 std::string_view betting_system_name(ValueList list, int index) {
-    if (list == ValueList::BettingSystem12 && in_list(list, index)) {
-        return kSystems12[index];
+    const std::span<const BettingSystem> names = systems(content_of(list));
+    if (index < 0 || index >= static_cast<int>(names.size())) {
+        return {};
     }
-    if (list == ValueList::BettingSystem23 && in_list(list, index)) {
-        return kSystems23[index];
-    }
-    return {};
+    return names[index].name;
 }
 
 }  // namespace corvane

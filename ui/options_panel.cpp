@@ -4,10 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <algorithm>
 #include <array>
 #include <memory>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -24,11 +22,14 @@ namespace {
 using namespace options;
 using skin::Art;
 
-// A check option: the ticked picture, the unticked picture above it, and the caption.
+// A check option: the ticked picture, the unticked picture above it, and the caption; and the
+// switch it shows (for a category switch, with its category).
 struct Check {
     Picture* checked = nullptr;
     Picture* unchecked = nullptr;
     QLabel* caption = nullptr;
+    const Option* option = nullptr;
+    CategoryId category = {};
 };
 
 // A radio option: the unticked, ticked and dim pictures, bottom to top, and the caption.
@@ -39,6 +40,13 @@ struct Radio {
     QLabel* caption = nullptr;
 };
 
+// The two modes of an option: the one that sets it and the one that clears it.
+struct RadioPair {
+    Radio on;
+    Radio off;
+    const Option* option;
+};
+
 // A stepper arrow: the normal picture, its hover picture above it and, for the advanced
 // steppers, a dim picture on top that makes the arrow inert while shown.
 struct Arrow {
@@ -46,15 +54,22 @@ struct Arrow {
     Picture* active = nullptr;
     Picture* disabled = nullptr;
     bool right = false;
-    int repeat = kNoRepeat;            // its row in kRepeats, for a stepper held to repeat
-    std::optional<SettingOp> release;  // written when a press of the arrow ends
+    const Option* option = nullptr;  // the list option it steps
+    int repeat = kNoRepeat;          // its row in kRepeats, for a stepper held to repeat
 };
 
-// A value on show, where its text comes from, and what screen readers call it.
+// A value on show, its option, what screen readers call it, and its colour while it counts.
 struct Value {
     QLabel* label;
-    ValueText text;
+    const Option* option;
     const char* spoken;
+    const QColor* lit;
+};
+
+// A caption that is grey while its option is out of force.
+struct OptionCaption {
+    QLabel* label;
+    const Option* option;
 };
 
 void set_text(QLabel* label, const QString& text) {
@@ -81,22 +96,12 @@ struct OptionsPanel::Impl {
     OptionsPanel* panel;
     Surface& surface;
 
-    std::array<Check, kCategoryCount> categories;
-    Check show_chains;
-    Check reset_on_zero;
-    Check bet_automatic_reset;
-    Check trend_betting;
-    Radio on_profit;
-    Radio set_units;
-    Radio uptrend;
-    Radio downtrend;
+    // Every control, drawn from its option's state.
+    std::vector<Check> checks;
+    std::vector<RadioPair> radio_pairs;
     std::vector<Value> values;
-    std::array<QLabel*, 2> steps_captions{};
-    std::array<QLabel*, 2> steps_values{};
-    QLabel* set_units_value = nullptr;
+    std::vector<OptionCaption> option_captions;
     std::vector<std::unique_ptr<Arrow>> arrows;
-    std::vector<Arrow*> roz_arrows;
-    std::vector<Arrow*> set_units_arrows;
 
     // Press-and-hold: the step of each held stepper, and the arrow pressed and not yet released.
     std::array<int, kRepeats.size()> repeat_step{1, 1};
@@ -127,7 +132,11 @@ struct OptionsPanel::Impl {
     }
 
     QLabel* caption(const CaptionRow& row) {
-        return caption(QLatin1String(row.name), row.at, QLatin1String(row.text));
+        QLabel* label = caption(QLatin1String(row.name), row.at, QLatin1String(row.text));
+        if (row.option != nullptr) {
+            option_captions.push_back({label, row.option});
+        }
+        return label;
     }
 
     Picture* picture(const QString& name, QRect geometry, Art art) {
@@ -160,21 +169,21 @@ struct OptionsPanel::Impl {
         }
     }
 
-    Check check(const CheckRow& row, CategoryId c = {}) {
-        Check k;
+    void check(const CheckRow& row, CategoryId c = {}) {
+        Check k{.option = row.option, .category = c};
         const QRect r(row.at, QSize(17, 17));
         const QString base = QStringLiteral("ChBx_") + QLatin1String(row.stem);
         k.checked = picture(base + QStringLiteral("_Checked"), r, Art::CheckOn);
         k.unchecked = picture(base + QStringLiteral("_UnChecked"), r, Art::CheckOff);
         accessibility::set_role(k.checked, QAccessible::CheckBox, reader::caption(row.text));
-        k.checked->on_click = [this, off = row.off, c] { apply(off, c); };
-        k.unchecked->on_click = [this, on = row.on, c] { apply(on, c); };
+        k.checked->on_click = [this, off = row.option->off.op, c] { apply(off, c); };
+        k.unchecked->on_click = [this, on = row.option->on.op, c] { apply(on, c); };
         k.caption = caption(base + QStringLiteral("_Text"), row.at + kCheckCaption,
                             QLatin1String(row.text));
-        return k;
+        checks.push_back(k);
     }
 
-    Radio radio(const RadioRow& row) {
+    Radio radio(const RadioRow& row, SettingOp select) {
         Radio k;
         const QRect r(row.at, QSize(17, 17));
         const QString base = QStringLiteral("RaBtn_") + QLatin1String(row.stem);
@@ -182,24 +191,30 @@ struct OptionsPanel::Impl {
         k.checked = picture(base + QStringLiteral("_Checked"), r, Art::RadioOn);
         k.disabled = picture(base + QStringLiteral("_Disabled"), r, Art::RadioDisabled);
         accessibility::set_role(k.unchecked, QAccessible::RadioButton, reader::caption(row.text));
-        k.unchecked->on_click = [this, select = row.select] { apply(select); };
+        k.unchecked->on_click = [this, select] { apply(select); };
         // The ticked picture takes clicks without effect, the dim one makes the option inert.
         k.caption =
             caption(base + QStringLiteral("_Text"), row.caption_at, QLatin1String(row.text));
         return k;
     }
 
+    void radio_pair(const RadioPairRow& row) {
+        Radio on = radio(row.on, row.option->on.op);
+        Radio off = radio(row.off, row.option->off.op);
+        radio_pairs.push_back({on, off, row.option});
+    }
+
     // The boxes of a group of values, then the values above them; a dark box belongs to an
     // advanced setting, whose value shows black while the option is off.
-    std::vector<QLabel*> boxed_values(std::span<const ValueRow> rows, bool dark) {
+    void boxed_values(std::span<const ValueRow> rows, bool dark) {
         for (const ValueRow& row : rows) {
             surface.add_picture(QLatin1String(row.box), row.box_rect,
                                 dark ? Art::ValueBoxDark : Art::ValueBox);
         }
-        std::vector<QLabel*> labels;
         for (const ValueRow& row : rows) {
             QLabel* label =
-                surface.add_label(QLatin1String(row.name), row.rect, {}, kTextPixels, true,
+                surface.add_label(QLatin1String(row.option->shown.data(), row.option->shown.size()),
+                                  row.rect, {}, kTextPixels, true,
                                   dark ? QColor(Qt::black) : skin::colour::kOlive, Qt::AlignCenter);
             // The pointer passes through a value, or hides every hover picture over it.
             if (row.hides_hovers) {
@@ -208,10 +223,8 @@ struct OptionsPanel::Impl {
             } else {
                 label->setAttribute(Qt::WA_TransparentForMouseEvents);
             }
-            values.push_back({label, row.text, row.spoken});
-            labels.push_back(label);
+            values.push_back({label, row.option, row.spoken, row.lit});
         }
-        return labels;
     }
 
     // `base` names the hover and dim pictures (base_Active, base_Disabled); `name` the normal
@@ -223,8 +236,8 @@ struct OptionsPanel::Impl {
         arrows.push_back(std::move(owned));
         const QRect r(right ? row.right : row.left, QSize(20, 20));
         a->right = right;
+        a->option = row.option;
         a->repeat = row.repeat;
-        a->release = row.release;
         a->normal = picture(name, r, right ? Art::ArrowRight : Art::ArrowLeft);
         accessibility::set_role(a->normal, QAccessible::Button, reader::arrow(row.spoken, right));
         a->active = picture(base + QStringLiteral("_Active"), r,
@@ -243,19 +256,21 @@ struct OptionsPanel::Impl {
             a->normal->on_move = [this, active] { surface.show_hover(active); };
         }
         a->active->on_press = [this, a] { press(a); };
-        a->active->on_click = [this, op = row.step, right] { apply(op, {}, right ? +1 : -1); };
+        a->active->on_click = [this, op = row.option->step.op, right] {
+            apply(op, {}, right ? +1 : -1);
+        };
         a->active->on_release = [this, a] { release(a); };
         return a;
     }
 
     // The two arrows of a value: a click steps it by one.
-    std::array<Arrow*, 2> stepper(const StepperRow& row, bool can_be_disabled = false) {
+    void stepper(const StepperRow& row, bool can_be_disabled = false) {
         const QString base = QStringLiteral("Button_Arrow_") + QLatin1String(row.stem);
         const QString l = base + QStringLiteral("_Left");
         const QString r = base + QStringLiteral("_Right");
         const QString left_name = row.left_name != nullptr ? QLatin1String(row.left_name) : l;
-        return {arrow(row, left_name, l, false, can_be_disabled),
-                arrow(row, r, r, true, can_be_disabled)};
+        arrow(row, left_name, l, false, can_be_disabled);
+        arrow(row, r, r, true, can_be_disabled);
     }
 
     // ---- Building, top to bottom: what is made later lies above ----------------------------
@@ -269,7 +284,7 @@ struct OptionsPanel::Impl {
         build_trend_betting();
     }
 
-    // The section bars with the settings files, the categories and "Show chains ID".
+    // The section bars with the settings files, the categories and the switches beside them.
     void build_switches() {
         section(kOptionsSection);
         section(kStatisticsSection);
@@ -282,9 +297,11 @@ struct OptionsPanel::Impl {
             kSaveSettingsButton, Art::FileSave, Art::FileSaveHover, [this] { save_settings(); }, {},
             reader::kSaveSettings);
         for (CategoryId c : kAllCategories) {
-            categories[index_of(c)] = check(kCategoryChecks[index_of(c)], c);
+            check(kCategoryChecks[index_of(c)], c);
         }
-        show_chains = check(kShowChainsCheck);
+        for (const CheckRow& row : kSwitchChecks) {
+            check(row);
+        }
     }
 
     // Starting bet, chain lengths and betting systems.
@@ -301,28 +318,22 @@ struct OptionsPanel::Impl {
     void build_reset_on_zero() {
         section(kAdvancedSection);
         frame(kResetOnZeroFrame);
-        reset_on_zero = check(kResetOnZeroCheck);
-        for (std::size_t i = 0; i < kStepsCaptions.size(); ++i) {
-            steps_captions[i] = caption(kStepsCaptions[i]);
+        check(kResetOnZeroCheck);
+        for (const CaptionRow& row : kStepsCaptions) {
+            caption(row);
         }
-        const std::vector<QLabel*> labels = boxed_values(kStepsValues, true);
-        std::copy(labels.begin(), labels.end(), steps_values.begin());
+        boxed_values(kStepsValues, true);
         for (const StepperRow& row : kStepsSteppers) {
-            for (Arrow* a : stepper(row, true)) {
-                roz_arrows.push_back(a);
-            }
+            stepper(row, true);
         }
     }
 
     void build_bet_automatic_reset() {
         frame(kBetAutomaticResetFrame);
-        bet_automatic_reset = check(kBetAutomaticResetCheck);
-        on_profit = radio(kOnProfitRadio);
-        set_units = radio(kSetUnitsRadio);
-        set_units_value = boxed_values({&kSetUnitsValue, 1}, true).front();
-        for (Arrow* a : stepper(kSetUnitsStepper, true)) {
-            set_units_arrows.push_back(a);
-        }
+        check(kBetAutomaticResetCheck);
+        radio_pair(kBetAutomaticResetModes);
+        boxed_values({&kSetUnitsValue, 1}, true);
+        stepper(kSetUnitsStepper, true);
     }
 
     // BETS sets the bets back at once; SPINS and SETTINGS replace the game or the options, so
@@ -355,9 +366,8 @@ struct OptionsPanel::Impl {
 
     void build_trend_betting() {
         frame(kTrendBettingFrame);
-        trend_betting = check(kTrendBettingCheck);
-        uptrend = radio(kUptrendRadio);
-        downtrend = radio(kDowntrendRadio);
+        check(kTrendBettingCheck);
+        radio_pair(kTrendDirections);
     }
 
     // ---- Settings files -------------------------------------------------------------------
@@ -416,8 +426,8 @@ struct OptionsPanel::Impl {
             scheduler.stop(timer(a->repeat, kSpeedUp));
             repeat_step[a->repeat] = 1;
         }
-        if (a->release) {
-            apply(*a->release);
+        if (a->option->release) {
+            apply(a->option->release->op);
         }
     }
 
@@ -435,10 +445,10 @@ struct OptionsPanel::Impl {
                 }
                 break;
             case kIncreaseActive:
-                apply(row.repeat, {}, repeat_step[r]);
+                apply(row.option->repeat->op, {}, repeat_step[r]);
                 break;
             case kDecreaseActive:
-                apply(row.repeat, {}, -repeat_step[r]);
+                apply(row.option->repeat->op, {}, -repeat_step[r]);
                 break;
             case kSpeedUp:
                 repeat_step[r] += 2;
@@ -448,7 +458,7 @@ struct OptionsPanel::Impl {
         }
     }
 
-    // ---- Drawing: one function per group decides what its elements show ---------------------
+    // ---- Drawing: one function per kind of control decides what its elements show -----------
 
     static void draw(const Check& k, bool on) {
         k.unchecked->setVisible(!on);
@@ -458,7 +468,9 @@ struct OptionsPanel::Impl {
 
     // A mode pair of an advanced option: the selected mode ticked, both dim while the option
     // is off, and only the selected mode's caption silver while it is on.
-    static void draw(const Radio& first, const Radio& second, bool option_on, bool first_selected) {
+    static void draw(const RadioPair& pair, bool option_on, bool first_selected) {
+        const Radio& first = pair.on;
+        const Radio& second = pair.off;
         first.checked->setVisible(first_selected);
         second.checked->setVisible(!first_selected);
         first.disabled->setVisible(!option_on);
@@ -471,60 +483,51 @@ struct OptionsPanel::Impl {
         set_colour(second.caption, on_off_colour(option_on && !first_selected));
     }
 
-    static void set_usable(const std::vector<Arrow*>& arrows, bool usable) {
-        for (Arrow* a : arrows) {
-            a->disabled->setVisible(!usable);
-            accessibility::set_available(a->normal, usable);
+    // An arrow that can be dim is inert while its option does not count.
+    static void draw(const Arrow& a, bool usable) {
+        a.disabled->setVisible(!usable);
+        accessibility::set_available(a.normal, usable);
+    }
+
+    void draw(const Value& v, const Settings& s) {
+        const QString shown = QString::fromStdString(engine().shown(*v.option));
+        set_text(v.label, shown);
+        accessibility::set_name(v.label, reader::value(v.spoken, shown));
+        if (v.lit != nullptr) {
+            set_colour(v.label, in_force(s, *v.option) ? *v.lit : QColor(Qt::black));
         }
     }
 
     void refresh() {
         const Settings& s = engine().settings();
-        for (CategoryId c : kAllCategories) {
-            draw(categories[index_of(c)], s.enabled(c));
+        for (const Check& k : checks) {
+            draw(k, is_on(s, *k.option, k.category));
         }
-        draw(show_chains, s.show_chains_id);
+        for (const RadioPair& p : radio_pairs) {
+            draw(p, in_force(s, *p.option), is_on(s, *p.option));
+        }
         for (const Value& v : values) {
-            const QString shown = v.text(engine());
-            set_text(v.label, shown);
-            accessibility::set_name(v.label, reader::value(v.spoken, shown));
+            draw(v, s);
         }
-        draw_reset_on_zero(s);
-        draw_bet_automatic_reset(s);
-        draw(trend_betting, s.trend_betting);
-        draw(uptrend, downtrend, s.trend_betting, s.bet_on_uptrend);
-    }
-
-    void draw_reset_on_zero(const Settings& s) {
-        draw(reset_on_zero, s.reset_on_zero);
-        set_usable(roz_arrows, s.reset_on_zero);
-        for (QLabel* caption : steps_captions) {
-            set_colour(caption, on_off_colour(s.reset_on_zero));
+        for (const OptionCaption& c : option_captions) {
+            set_colour(c.label, on_off_colour(in_force(s, *c.option)));
         }
-        for (QLabel* value : steps_values) {
-            set_colour(value, s.reset_on_zero ? skin::colour::kOlive : QColor(Qt::black));
+        for (const std::unique_ptr<Arrow>& a : arrows) {
+            if (a->disabled != nullptr) {
+                draw(*a, in_force(s, *a->option));
+            }
         }
-    }
-
-    void draw_bet_automatic_reset(const Settings& s) {
-        draw(bet_automatic_reset, s.bet_automatic_reset);
-        draw(on_profit, set_units, s.bet_automatic_reset, s.bar_on_profit);
-        const bool units_usable = s.bet_automatic_reset && !s.bar_on_profit;
-        set_usable(set_units_arrows, units_usable);
-        set_colour(set_units_value, units_usable ? skin::colour::kSilver : QColor(Qt::black));
     }
 };
 
 OptionsPanel::OptionsPanel(Surface& surface)
-    : QObject(surface.widget()), impl_(new Impl(this, surface)) {
+    : QObject(surface.widget()), impl_(std::make_unique<Impl>(this, surface)) {
     setObjectName(QStringLiteral("OptionsPanel"));
     impl_->build();
     refresh();
 }
 
-OptionsPanel::~OptionsPanel() {
-    delete impl_;
-}
+OptionsPanel::~OptionsPanel() = default;
 
 void OptionsPanel::refresh() {
     impl_->refresh();

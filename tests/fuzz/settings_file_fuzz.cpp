@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(engine.settings_text() == text_before);
         require(engine.game().bankroll == bankroll_before);
     } else {
-        require(engine.settings_text().size() >= 23);
+        require(engine.settings_text().size() >= static_cast<std::size_t>(corvane::kSettingsLines));
     }
     for (int n : {0, 8, 30, 11, 22}) {
         require(engine.spin(n));

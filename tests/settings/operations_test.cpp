@@ -138,7 +138,7 @@ TEST(SettingOps, AtTheEndOfItsListAStepDoesNothing) {
         EXPECT_EQ(e.settings().window12, 10);
         EXPECT_EQ(e.settings().window23, 8);
         EXPECT_EQ(e.game().bankroll_aim, 3.0);
-        EXPECT_EQ(e.shown_set_units(), "0,1");
+        EXPECT_EQ(e.shown(option::kBARSetUnits), "0,1");
         for (CategoryId cat : kAllCategories) {
             EXPECT_EQ(e.game().category(cat).bet, 7.5);
         }
@@ -209,7 +209,7 @@ TEST(SettingOps, SetUnitsStepsMoveTheAim) {
         EXPECT_EQ(e.settings().bar_set_units_index, c.index);
         EXPECT_EQ(e.settings_text()[19], c.line);
         EXPECT_EQ(e.game().bankroll_aim, 1000123.5 + c.amount);
-        EXPECT_EQ(e.shown_set_units(), c.shown);
+        EXPECT_EQ(e.shown(option::kBARSetUnits), c.shown);
         e.apply(SettingOp::BAR_SetUnits_Release);
         expect_only_line(e.settings_text(), 19, std::to_string(c.index));
     }

@@ -105,7 +105,7 @@ TEST(SettingsFile, LoadingTheDefaultsBringsEveryOptionBack) {
     expect_same_settings(e.settings(), Settings{});
     EXPECT_EQ(e.settings().window12, 10);
     EXPECT_EQ(e.settings_text(), default_settings_text());
-    EXPECT_EQ(e.shown_set_units(), "0,10");
+    EXPECT_EQ(e.shown(option::kBARSetUnits), "0,10");
     fs::remove(path);
 }
 
@@ -145,7 +145,7 @@ TEST(SettingsFile, SetUnitsAimUsesTheAmountBeforeTheFile) {
     ASSERT_EQ(e.load_settings(path), std::nullopt);
     EXPECT_EQ(e.game().bankroll_aim, 1000053);
     EXPECT_EQ(e.settings().bar_set_units_index, 20);
-    EXPECT_EQ(e.shown_set_units(), "11");
+    EXPECT_EQ(e.shown(option::kBARSetUnits), "11");
     EXPECT_FALSE(e.settings().bar_on_profit);
     fs::remove(path);
 }
@@ -212,7 +212,7 @@ TEST(SettingsFile, AnyBadIndexLineAppliesNothing) {
         EXPECT_EQ(e.game().bankroll, game.bankroll);
         EXPECT_EQ(e.game().bankroll_aim, game.bankroll_aim);
         EXPECT_EQ(e.game().marks, game.marks);
-        EXPECT_EQ(e.shown_set_units(), "0,1");
+        EXPECT_EQ(e.shown(option::kBARSetUnits), "0,1");
         fs::remove(path);
     }
 }
@@ -279,7 +279,7 @@ TEST(SettingsFile, RoundTripThroughAFile) {
     ASSERT_EQ(fresh.load_settings(path), std::nullopt);
     expect_same_settings(fresh.settings(), e.settings());
     EXPECT_EQ(fresh.settings_text(), e.settings_text());
-    EXPECT_EQ(fresh.shown_set_units(), e.shown_set_units());
+    EXPECT_EQ(fresh.shown(option::kBARSetUnits), e.shown(option::kBARSetUnits));
     EXPECT_EQ(fresh.settings().betting_system23(), "D-Donald");
     fs::remove(path);
 }
@@ -299,7 +299,7 @@ TEST(SettingsFile, DefaultSettingsActAsLoadingTheDefaultLines) {
     EXPECT_EQ(a.game().bankroll_aim, 1000077.25 + 1);
     EXPECT_EQ(a.game().marks, b.game().marks);
     EXPECT_EQ(a.game().bankroll_aim, b.game().bankroll_aim);
-    EXPECT_EQ(a.shown_set_units(), b.shown_set_units());
+    EXPECT_EQ(a.shown(option::kBARSetUnits), b.shown(option::kBARSetUnits));
     expect_same_settings(a.settings(), b.settings());
     fs::remove(path);
 }

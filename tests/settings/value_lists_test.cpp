@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "base/amount.h"
 #include "engine/engine.h"
+#include "settings/betting_systems.h"
 #include "settings/settings.h"
 
 namespace corvane {
@@ -56,6 +58,38 @@ TEST(ValueLists, SizesAndOutsideIndexes) {
     }
 }
 
+TEST(ValueLists, MoneyTextsReadAsTheirNumbers) {
+    for (ValueList l : {ValueList::StartingBet, ValueList::BARSetUnits}) {
+        for (int i = 0; i < list_size(l); ++i) {
+            ASSERT_EQ(parse_amount(list_text(l, i)), list_number(l, i)) << list_text(l, i);
+        }
+    }
+}
+
+// The starting bet is read on every stake without going through its list: it must read the same.
+TEST(ValueLists, StartingBetValueIsTheListsNumber) {
+    for (int i = -2; i <= list_size(ValueList::StartingBet) + 1; ++i) {
+        ASSERT_EQ(starting_bet_value(i), list_number(ValueList::StartingBet, i)) << i;
+    }
+}
+
+TEST(ValueLists, SystemListsHoldEachFamilysSystemsInOrder) {
+    for (const auto& [list, family] : {std::pair{ValueList::BettingSystem12, Family::F12},
+                                       std::pair{ValueList::BettingSystem23, Family::F23}}) {
+        const auto systems = systems_of(family);
+        ASSERT_EQ(list_size(list), static_cast<int>(systems.size()));
+        for (int i = 0; i < list_size(list); ++i) {
+            EXPECT_EQ(betting_system_name(list, i), systems[i].name);
+            EXPECT_EQ(system_at(family, i), &systems[i]);
+        }
+        EXPECT_EQ(betting_system_name(list, list_size(list)), "");
+        EXPECT_EQ(system_at(family, list_size(list)), nullptr);
+        EXPECT_EQ(system_at(family, -1), nullptr);
+    }
+    // Only the name lists have names.
+    EXPECT_EQ(betting_system_name(ValueList::CL12, 0), "");
+}
+
 TEST(SettingsDefaults, ChainLengthsShowTheWindowsInUse) {
     const Settings s;
     EXPECT_EQ(s.starting_bet(), 1.0);
@@ -69,7 +103,7 @@ TEST(SettingsDefaults, ChainLengthsShowTheWindowsInUse) {
     const SettingsText expected = {"1", "1", "1", "1", "1", "1", "",  "11", "7", "5", "0", "0",
                                    "",  "0", "0", "0", "",  "0", "1", "0",  "",  "0", "0"};
     EXPECT_EQ(e.settings_text(), expected);
-    EXPECT_EQ(e.shown_set_units(), "0,1");
+    EXPECT_EQ(e.shown(option::kBARSetUnits), "0,1");
     for (CategoryId c : kAllCategories) {
         EXPECT_EQ(e.game().category(c).bet, s.starting_bet());
     }

@@ -98,20 +98,18 @@ std::string broken_invariant(const Engine& engine) {
         }
     }
     const Settings& s = engine.settings();
-    if (!in_list(ValueList::StartingBet, s.starting_bet_index) ||
-        !in_list(ValueList::CL12, s.cl12_index) || !in_list(ValueList::CL23, s.cl23_index) ||
-        !in_list(ValueList::BettingSystem12, s.bs12_index) ||
-        !in_list(ValueList::BettingSystem23, s.bs23_index) ||
-        !in_list(ValueList::ROZSteps12, s.roz_steps12_index) ||
-        !in_list(ValueList::ROZSteps23, s.roz_steps23_index) ||
-        !in_list(ValueList::BARSetUnits, s.bar_set_units_index)) {
-        return "an option's index is outside its list";
+    for (const Option* o : kOptions) {
+        if (o->kind == OptionKind::List && !in_list(o->list, s.*o->index)) {
+            return "an option's index is outside its list";
+        }
     }
-    if (s.window12 != s.cl12_index + 3 || s.window23 != s.cl23_index + 3) {
-        return "a window length differs from the chain length shown";
+    for (const FamilyOptions& f : kFamilyOptions) {
+        if (s.*f.window != list_number(f.chain_lengths, s.*f.chain_length_index)) {
+            return "a window length differs from the chain length shown";
+        }
     }
-    if (engine.settings_text().size() < 23) {
-        return "the settings text has fewer than 23 lines";
+    if (engine.settings_text().size() < static_cast<std::size_t>(kSettingsLines)) {
+        return "the settings text has fewer lines than the options";
     }
     return {};
 }

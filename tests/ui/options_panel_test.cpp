@@ -131,6 +131,7 @@ class OptionsPanelTest : public QObject {
     void double_click_steps_the_chain_length_twice();
     void category_off_refunds_and_hides_its_bet();
     void loaded_settings_file_draws_every_option();
+    void every_list_option_shows_in_the_label_it_names();
 };
 
 void OptionsPanelTest::geometry_data() {
@@ -476,6 +477,24 @@ void OptionsPanelTest::loaded_settings_file_draws_every_option() {
     point(w, "Button_SETTINGS");
     QTest::mouseClick(element(w, "Button_SETTINGS_Hover"), Qt::LeftButton, {}, QPoint(5, 5));
     expect_defaults(w, QStringLiteral("0,10"));
+}
+
+void OptionsPanelTest::every_list_option_shows_in_the_label_it_names() {
+    MainWindow w;
+    open(w);
+    for (const corvane::Option* o : corvane::kOptions) {
+        if (o->kind == corvane::OptionKind::List) {
+            w.engine().apply(o->step.op, {}, +1);  // every value off its default
+        }
+    }
+    w.refresh();
+    QCOMPARE(values(w), QStringLiteral("2|11|9|3x Bet|4x Bet|2|2|0,20"));
+    for (const corvane::Option* o : corvane::kOptions) {
+        if (o->kind == corvane::OptionKind::List) {
+            const QString name = QString::fromLatin1(o->shown.data(), o->shown.size());
+            QCOMPARE(text(w, name), QString::fromStdString(w.engine().shown(*o)));
+        }
+    }
 }
 
 QTEST_MAIN(OptionsPanelTest)
