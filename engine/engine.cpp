@@ -20,6 +20,7 @@ bool Engine::click_number(int n) {
         return false;
     }
     game_.pressed[n] = true;  // Button0 .. Button36
+    game_.plan_warnings = {};  // what the plan said stands until the next spin
     analyse(game_, n);
     return true;
 }
@@ -40,7 +41,35 @@ bool Engine::tick() {
     game_.timer_running = false;
     game_.covers_shown = false;
     prediction(game_, options_.settings, game_.current_num);
+    judge_by_plan();
     return true;
+}
+
+void Engine::judge_by_plan() {
+    if (!plan_.any() || !game_.keeps_log) {
+        return;
+    }
+    PlanWarnings& w = game_.plan_warnings;
+    w.net = game_.evening.net();
+    w.bets = suggested_bets(game_, options_.settings);
+    w.rules = plan_rules(plan_, w.net, w.bets);
+}
+
+void Engine::set_plan(const MoneyPlan& plan) {
+    plan_ = plan;
+    game_.plan_warnings = {};  // they were the old plan's
+}
+
+std::vector<std::string> Engine::plan_figures() const {
+    return corvane::plan_figures(plan_, game_.evening.net());
+}
+
+std::vector<std::string> Engine::plan_warnings() const {
+    return warning_texts(plan_, game_.plan_warnings);
+}
+
+void Engine::dismiss_warnings() {
+    game_.plan_warnings = {};
 }
 
 void Engine::finish_spin() {
@@ -103,6 +132,8 @@ void Engine::reset_spins() {
     game_.bankroll_aim = kStartBankrollAim;
     game_.undo_available = false;
     game_.log.clear();
+    game_.evening = {};
+    game_.plan_warnings = {};
     game_.wheel.clear();
 }
 

@@ -6,11 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/file_io.h"
 #include "base/number_file.h"
-#include "engine/money_plan.h"
 #include "engine/game_state.h"
+#include "engine/money_plan.h"
 #include "settings/operations.h"
 
 namespace corvane {
@@ -33,9 +34,17 @@ class Engine {
     const SettingsText& settings_text() const { return options_.text; }
 
     // The player's money plan for the evening; empty until one is set. It is kept apart from
-    // the options and their settings file, and survives a new game.
+    // the options and their settings file, and survives a new game. After every spin of a game
+    // that keeps its log, the plan's rules judge the bets settled since the game's first
+    // number and the bets just suggested; what they say stands until the next spin, an undo, a
+    // new game, a load, a new plan or dismiss_warnings().
     const MoneyPlan& plan() const { return plan_; }
-    void set_plan(const MoneyPlan& plan) { plan_ = plan; }
+    void set_plan(const MoneyPlan& plan);
+    // The evening at a glance ("Net +12", "Left 1012", ...), empty without a plan.
+    std::vector<std::string> plan_figures() const;
+    // What the plan warns of after the last spin, in words, in the order of its rules.
+    std::vector<std::string> plan_warnings() const;
+    void dismiss_warnings();
 
     // What the options panel shows as a list option's value: its entry, or its start text
     // until it is first moved or loaded (the Set Units amount shows "0,1").
@@ -107,6 +116,7 @@ class Engine {
     friend struct testing::EngineAccess;  // tests set up situations the board reaches slowly
 
     void reset_spins();  // Button_Reset_Spins
+    void judge_by_plan();
     Message save_text(const std::string& path, std::string_view bytes) const;
 
     GameState game_;

@@ -12,6 +12,7 @@
 #include "base/statistics.h"
 #include "betting/table_state.h"
 #include "chains/category.h"
+#include "engine/money_plan.h"
 #include "engine/session_log.h"
 #include "wheel/tally.h"
 
@@ -27,6 +28,7 @@ struct UndoSnapshot {
     std::array<int, kCategoryCount> active_chain{};  // 0: no chain flag set
     Statistics stats;
     std::array<FamilyCounts, kFamilyCount> family_counts{};  // the win rates are worked out anew
+    EveningMoney evening;
 };
 
 inline constexpr int kAnimationTicks = 25;  // 25 ticks of 15 ms from click to prediction
@@ -50,6 +52,10 @@ struct GameState : TableState {
     bool keeps_undo = true;
     SessionLog log;         // every number with its bets, for the player to look back over
     bool keeps_log = true;  // false for a headless run, which nobody looks back over
+    EveningMoney evening;   // the money of the log's bets, from the game's first number
+    // What the player's money plan said of the last spin, until the next spin, an undo, a new
+    // game or the player dismisses it.
+    PlanWarnings plan_warnings;
     // Every pocket's hits and gaps, counted as the numbers come; kept through the numbers a
     // long run lets go of, and taken back with the last number.
     WheelTally wheel;

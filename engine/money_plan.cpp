@@ -1,6 +1,8 @@
 #include "engine/money_plan.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 
 #include "base/amount.h"
 #include "settings/value_lists.h"
@@ -38,6 +40,16 @@ std::string table_limit_text(const MoneyPlan& plan, const SuggestedBets& bets) {
 }
 
 }  // namespace
+
+void EveningMoney::add(const TableState& table) {
+    const auto hundredths = [](double amount) { return std::llround(amount * 100); };
+    for (const CategorySpin& what : table.last_spin) {
+        if (what.settled && what.bet_sides != 0) {
+            paid += hundredths(what.paid);
+            cost += hundredths(what.stake) * std::popcount(what.bet_sides);
+        }
+    }
+}
 
 SuggestedBets suggested_bets(const TableState& table, const Settings& settings) {
     SuggestedBets bets;
@@ -102,7 +114,7 @@ std::vector<std::string> warning_texts(const MoneyPlan& plan, const PlanWarnings
         const double left = *plan.bankroll + warnings.net;
         texts.push_back("The suggested bets cost " + amount(warnings.bets.cost) +
                         ", more than the " + (left > 0 ? amount(left) : std::string("0")) +
-                        " left of your bankroll: they cannot all be laid");
+                        " you have left");
     }
     return texts;
 }

@@ -59,6 +59,19 @@ SuggestedBets suggested_bets(const TableState& table, const Settings& settings);
 // suggested bets that cost more than the bankroll plus the net (exactly as much is allowed).
 PlanRules plan_rules(const MoneyPlan& plan, double net, const SuggestedBets& bets);
 
+// The evening's money as the session log counts it: what the bets settled so far paid and what
+// they cost (the stake on each side or section they lay on), in hundredths of a unit. Every
+// stake is a whole number of hundredths, so an undo puts the sums back exactly as they were.
+struct EveningMoney {
+    std::int64_t paid = 0;
+    std::int64_t cost = 0;
+
+    double net() const { return static_cast<double>(paid - cost) / 100; }
+    // Adds the bets settled in the spin the table just finished.
+    void add(const TableState& table);
+    friend bool operator==(const EveningMoney&, const EveningMoney&) = default;
+};
+
 // What a plan said after a spin: the rules that fired and what the warnings name.
 struct PlanWarnings {
     PlanRules rules = 0;

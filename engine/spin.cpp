@@ -81,6 +81,7 @@ void prediction(GameState& game, const Settings& settings, int number) {
     update_hints(game);
     if (game.keeps_log) {
         game.log.add(game, number);
+        game.evening.add(game);
     }
 }
 

@@ -50,10 +50,13 @@ void take_snapshot(GameState& game) {
     }
     s.stats = game.stats;
     s.family_counts = game.family_counts;
+    s.evening = game.evening;
 }
 
 void cancel(GameState& game, const Settings& settings) {
     const UndoSnapshot& s = game.cancel_list;
+    game.plan_warnings = {};
+    game.evening = s.evening;
     if (game.keeps_log) {
         game.log.drop_last();
     }

@@ -77,9 +77,9 @@ TEST(MoneyPlan, WarningsAndFiguresInWords) {
         static_cast<PlanRules>(rule_bit(PlanRule::Target) | rule_bit(PlanRule::Ruined)), 100.5,
         bets_of(1200.5, 1200.5, CategoryId::EO, 2)};
     EXPECT_EQ(warning_texts(plan, broke),
-              (std::vector<std::string>{"Target reached: +100,5. Your plan says stop here.",
-                                        "The suggested bets cost 1200,5, more than the 1100,5 left "
-                                        "of your bankroll: they cannot all be laid"}));
+              (std::vector<std::string>{
+                  "Target reached: +100,5. Your plan says stop here.",
+                  "The suggested bets cost 1200,5, more than the 1100,5 you have left"}));
 
     EXPECT_EQ(plan_figures(plan, -12.5),
               (std::vector<std::string>{"Net \u221212,5", "Left 987,5", "Stop loss in 187,5",
@@ -160,6 +160,65 @@ TEST(MoneyPlan, TypedPlansAreReadOrRefusedAtTheirPart) {
         EXPECT_EQ(std::get<PlanError>(read).part, r.part) << r.message;
         EXPECT_EQ(std::get<PlanError>(read).message, r.message);
     }
+}
+
+// A hand-made evening: Red/Black alone lays 1 on Black after a black and three reds; three reds
+// lose 1, 2 and 4 and leave 8 standing; the black after them wins 16.
+//
+//   number        5    7    9    12   2
+//   net settled   0   -1   -3   -7   +1
+//   suggested     1    2    4    8    -
+TEST(MoneyPlan, AnEveningWarnsOnTheSpinARuleFires) {
+    Engine e = testing::red_black_with_windows_of_three();
+    e.set_plan(plan_of(10, 3, 7, 1));
+    for (int n : {2, 1, 3, 5, 7}) {
+        e.spin(n);
+        EXPECT_TRUE(e.plan_warnings().empty()) << n;
+    }
+    EXPECT_EQ(e.game().evening.net(), -1);
+    EXPECT_EQ(e.plan_figures(), (std::vector<std::string>{"Net \u22121", "Left 9", "Stop loss in 6",
+                                                          "Target in 2", "Table max 3"}));
+    e.spin(9);
+    EXPECT_EQ(e.plan_warnings(),
+              std::vector<std::string>{"The table takes at most 3: the suggested 4 on Black cannot "
+                                       "be laid"});
+    e.spin(12);
+    const std::vector<std::string> at_twelve = {
+        "Stop loss reached: \u22127. Your plan says stop here.",
+        "The table takes at most 3: the suggested 8 on Black cannot be laid",
+        "The suggested bets cost 8, more than the 3 you have left"};
+    EXPECT_EQ(e.plan_warnings(), at_twelve);
+    EXPECT_EQ(e.game().log.size(), 7U);
+
+    // An undo takes the spin back with what it said; the same number says it again.
+    ASSERT_TRUE(e.undo());
+    EXPECT_TRUE(e.plan_warnings().empty());
+    EXPECT_EQ(e.game().evening.net(), -3);
+    e.spin(12);
+    EXPECT_EQ(e.plan_warnings(), at_twelve);
+    e.dismiss_warnings();
+    EXPECT_TRUE(e.plan_warnings().empty());
+
+    e.spin(2);
+    EXPECT_EQ(e.game().evening.net(), 1);
+    EXPECT_EQ(e.plan_warnings(),
+              std::vector<std::string>{"Target reached: +1. Your plan says stop here."});
+    // The next click clears what the last spin said, before anything else of the spin.
+    ASSERT_TRUE(e.click_number(4));
+    EXPECT_TRUE(e.plan_warnings().empty());
+    e.finish_spin();
+
+    e.new_game();
+    EXPECT_EQ(e.game().evening, EveningMoney{});
+    EXPECT_EQ(e.plan_figures().front(), "Net 0");
+    // Without a plan nothing is judged.
+    e.set_plan({});
+    for (int n : {2, 1, 3, 5, 7, 9, 12}) {
+        e.spin(n);
+    }
+    EXPECT_TRUE(e.plan_warnings().empty());
+    EXPECT_TRUE(e.plan_figures().empty());
+    EXPECT_EQ(e.game().evening.net(), -7);
 }
 
 }  // namespace
