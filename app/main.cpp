@@ -9,6 +9,7 @@
 
 #include "ui/desktop_platform.h"
 #include "ui/main_window.h"
+#include "ui/plan_store.h"
 #include "ui/skin.h"
 
 int main(int argc, char** argv) {
@@ -38,6 +39,12 @@ int main(int argc, char** argv) {
     }
     QApplication::setWindowIcon(QIcon(icon));
     corvane::MainWindow window;
+    // The money plan the player left, kept in their configuration folder.
+    window.use_plan(corvane::load_plan(), corvane::load_warning_sound());
+    window.remember_plan = [](const corvane::MoneyPlan& plan, bool sound) {
+        corvane::save_plan(plan);
+        corvane::save_warning_sound(sound);
+    };
     window.show();
     // Once the window is on screen, so that the messages stand over it.
     QTimer::singleShot(0, &window, [&window, &platform] {

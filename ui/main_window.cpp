@@ -23,6 +23,8 @@
 #include "ui/loading_panel.h"
 #include "ui/numbers_window.h"
 #include "ui/options_panel.h"
+#include "ui/plan_dialog.h"
+#include "ui/plan_strip.h"
 #include "ui/reader_texts.h"
 #include "ui/session_log_window.h"
 #include "ui/window_menu.h"
@@ -145,6 +147,9 @@ MainWindow::MainWindow(QWidget* parent)
         QRect(QPoint(0, layout::kClosedHeight - layout::kBottomLineRise), layout::kBottomLineSize),
         skin::colour::kEdge);
     build_loading_panel();
+    // Above everything: while the options are closed it covers the top of their panel.
+    plan_strip_ = new PlanStrip(this);
+    plan_strip_->dismissed = [this] { surface_.change([](Engine& e) { e.dismiss_warnings(); }); };
 
     progress_timer_.setInterval(15);
     progress_timer_.setTimerType(Qt::PreciseTimer);
@@ -362,10 +367,43 @@ void MainWindow::build_loading_panel() {
 // ---- Actions --------------------------------------------------------------------------------
 
 void MainWindow::set_options_open(bool open) {
+    options_open_ = open;
     options_pressed_->setVisible(open);
     accessibility::set_expanded(options_button_, open);
-    setFixedSize(layout::kWidth, open ? layout::kOpenHeight : layout::kClosedHeight);
+    fit_height();
+}
+
+void MainWindow::fit_height() {
+    const int board = options_open_ ? layout::kOpenHeight : layout::kClosedHeight;
+    const int strip = plan_strip_->needed_height();
+    plan_strip_->setGeometry(0, board, layout::kWidth, strip);
+    plan_strip_->setVisible(strip > 0);
+    plan_strip_->raise();
+    if (height() != board + strip) {
+        setFixedSize(layout::kWidth, board + strip);
+    }
     bottom_line_->move(0, height() - layout::kBottomLineRise);
+}
+
+void MainWindow::use_plan(const MoneyPlan& plan, bool sound) {
+    warning_sound_ = sound;
+    surface_.change([&plan](Engine& e) { e.set_plan(plan); });
+}
+
+void MainWindow::open_plan_dialog() {
+    if (plan_dialog_ == nullptr) {
+        plan_dialog_ = new PlanDialog(this);
+        plan_dialog_->taken = [this](const MoneyPlan& plan, bool sound) {
+            use_plan(plan, sound);
+            if (remember_plan) {
+                remember_plan(plan, sound);
+            }
+        };
+    }
+    plan_dialog_->show_plan(engine_.plan(), warning_sound_);
+    plan_dialog_->show();
+    plan_dialog_->raise();
+    plan_dialog_->activateWindow();
 }
 
 void MainWindow::click_cell(int n) {
@@ -470,6 +508,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
         context_menu_ =
             make_window_menu(this, {.session_log = [this] { open_session_log(); },
                                     .numbers = [this] { open_numbers(); },
+                                    .plan = [this] { open_plan_dialog(); },
                                     .export_csv = [this] { export_session_csv(surface_); },
                                     .help = [this] { open_manual(); },
                                     .about = [this] { show_about(this, found_manual()); }});
@@ -520,6 +559,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         open_session_log();
     } else if (key == Qt::Key_N && control) {
         open_numbers();
+    } else if (key == Qt::Key_P && control) {
+        open_plan_dialog();
     } else {
         QWidget::keyPressEvent(event);
         return;
@@ -536,11 +577,21 @@ void MainWindow::refresh() {
     draw_history(g);
     draw_statistics(g);
     options_panel_->refresh();
+    draw_plan();
     if (log_window_ != nullptr) {
         log_window_->refresh();
     }
     if (numbers_window_ != nullptr) {
         numbers_window_->refresh();
+    }
+}
+
+// The plan's strip, and the window's height with it; new warnings ring the bell if asked to.
+void MainWindow::draw_plan() {
+    const bool came = plan_strip_->show_state(engine_.plan_figures(), engine_.plan_warnings());
+    fit_height();
+    if (came && warning_sound_) {
+        QApplication::beep();
     }
 }
 

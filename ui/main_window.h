@@ -24,6 +24,8 @@ namespace corvane {
 class LoadingPanel;
 class NumbersWindow;
 class OptionsPanel;
+class PlanDialog;
+class PlanStrip;
 class SessionLogWindow;
 
 class MainWindow : public QWidget {
@@ -42,7 +44,16 @@ class MainWindow : public QWidget {
     void show_hover(Picture* hover) { surface_.show_hover(hover); }
 
     void set_options_open(bool open);
-    bool options_open() const { return height() == layout::kOpenHeight; }
+    bool options_open() const { return options_open_; }
+
+    // The player's money plan: `use_plan` puts it in force (at start, the plan remembered), and
+    // the plan's dialog ("Money plan…", Ctrl+P) changes it and has `remember_plan` keep it.
+    // With a plan set, a strip at the bottom of the window shows the evening's money and the
+    // plan's warnings; with `sound`, a warning rings the desktop's bell.
+    void use_plan(const MoneyPlan& plan, bool sound);
+    std::function<void(const MoneyPlan& plan, bool sound)> remember_plan;
+    void open_plan_dialog();
+    bool warning_sound() const { return warning_sound_; }
 
     // Where the window asks the player, tells them things and opens the manual; tests
     // replace these. open_url reports whether the desktop opened the address.
@@ -93,6 +104,9 @@ class MainWindow : public QWidget {
     void draw_bets(const GameState& g);
     void draw_history(const GameState& g);
     void draw_statistics(const GameState& g);
+    void draw_plan();
+    // The window's height: the board, the options when open, and the plan's strip.
+    void fit_height();
 
     void click_cell(int n);
     void type_digit(int digit);
@@ -133,6 +147,10 @@ class MainWindow : public QWidget {
     QMenu* context_menu_ = nullptr;            // made at the first right click
     SessionLogWindow* log_window_ = nullptr;   // made when first opened
     NumbersWindow* numbers_window_ = nullptr;  // made when first opened
+    PlanStrip* plan_strip_ = nullptr;
+    PlanDialog* plan_dialog_ = nullptr;  // made when first opened
+    bool options_open_ = false;
+    bool warning_sound_ = false;
 };
 
 }  // namespace corvane

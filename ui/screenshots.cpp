@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "base/random_numbers.h"
+#include "engine/money_plan.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -148,6 +149,27 @@ int main(int argc, char** argv) {
             QTest::qWait(20);
         }
         save(*window, dir, QStringLiteral("numbers"));
+    }
+    // The money plan: its strip after a few spins of the bets picture, then a spin whose
+    // suggested stake the table does not take, and the plan's dialog.
+    {
+        MainWindow game;
+        game.show();
+        corvane::MoneyPlan plan;
+        plan.bankroll = 1000;
+        plan.table_max = 20;
+        plan.stop_loss = 300;
+        plan.target = 100;
+        game.use_plan(plan, false);
+        for (int n : {2, 1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27}) {
+            spin(game, n);
+        }
+        save(game, dir, QStringLiteral("plan"));
+        spin(game, 30);
+        save(game, dir, QStringLiteral("plan-warning"));
+        game.open_plan_dialog();
+        auto* dialog = game.findChild<QWidget*>(QStringLiteral("PlanDialog"));
+        save(*dialog, dir, QStringLiteral("plan-dialog"));
     }
     return 0;
 }

@@ -34,6 +34,10 @@ QMenu* make_window_menu(QWidget* parent, const WindowMenuActions& actions) {
     numbers->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     numbers->setShortcutContext(Qt::WidgetShortcut);
     numbers->setShortcutVisibleInContextMenu(true);
+    QAction* plan = add(menu, QStringLiteral("Money plan\u2026"), actions.plan);
+    plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    plan->setShortcutContext(Qt::WidgetShortcut);
+    plan->setShortcutVisibleInContextMenu(true);
     add(menu, QStringLiteral("Export session as CSV\u2026"), actions.export_csv);
     menu->addSeparator();
     add(menu, QStringLiteral("Help"), actions.help);

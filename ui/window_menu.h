@@ -13,6 +13,7 @@ namespace corvane {
 struct WindowMenuActions {
     std::function<void()> session_log;
     std::function<void()> numbers;
+    std::function<void()> plan;
     std::function<void()> export_csv;
     std::function<void()> help;
     std::function<void()> about;
