@@ -43,6 +43,13 @@ struct RiskReport {
 
 RiskReport risk_report(const SessionsRun& run, const SessionsJob& job);
 
+// Money as the report writes it, with two decimals at most: "12,35", "-0,5", "1000".
+std::string money_text(double value);
+
+// An interval as the report writes it, each end shown by `show`: "-33,6 to -25,7"; "n/a (one
+// session)" without one.
+std::string interval_text(const std::optional<Interval>& ci, std::string (*show)(double));
+
 // The report as text tables, after the settings it was played with.
 std::string risk_report_text(const RiskReport& report, const Settings& settings,
                              const std::optional<std::string>& settings_file);
