@@ -21,6 +21,7 @@
 
 namespace corvane {
 
+class ExpectWindow;
 class LoadingPanel;
 class NumbersWindow;
 class OptionsPanel;
@@ -66,6 +67,12 @@ class MainWindow : public QWidget {
     // settings file (.kvs) the options. Unlike a name typed into the dialog, a name that does
     // not exist, or of another kind, gets a message.
     void open_file(const QString& path);
+
+    // Opens the "What to expect" window beside this one (the menu's entry, Ctrl+E and the plan
+    // dialog's button). It plays many sessions with the options and the plan as they stand, and
+    // hears of every change to them through refresh(): a change of the plan goes through
+    // Surface::change, as every other action does.
+    void open_expectations();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -133,6 +140,7 @@ class MainWindow : public QWidget {
     QMenu* context_menu_ = nullptr;            // made at the first right click
     SessionLogWindow* log_window_ = nullptr;   // made when first opened
     NumbersWindow* numbers_window_ = nullptr;  // made when first opened
+    ExpectWindow* expect_window_ = nullptr;    // made when first opened
 };
 
 }  // namespace corvane
