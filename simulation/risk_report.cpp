@@ -74,13 +74,6 @@ std::string interval_text(const std::optional<Interval>& ci, std::string (*show)
     return ci ? show(ci->low) + " to " + show(ci->high) : "n/a (one session)";
 }
 
-namespace {
-
-constexpr std::array<const char*, kSessionEndCount> kEndWords = {
-    "target reached", "stop loss", "ruined", "table limit", "played out"};
-
-}  // namespace
-
 std::string risk_report_text(const RiskReport& report, const Settings& settings,
                              const std::optional<std::string>& settings_file) {
     std::string out = settings_text(settings, settings_file);
@@ -91,7 +84,7 @@ std::string risk_report_text(const RiskReport& report, const Settings& settings,
     TableRows ends = {{"how the sessions ended", "sessions", "share", "95 % interval"}};
     for (int e = 0; e < kSessionEndCount; ++e) {
         const OutcomeShare& o = report.outcomes[static_cast<std::size_t>(e)];
-        ends.push_back({kEndWords[static_cast<std::size_t>(e)], std::to_string(o.count),
+        ends.push_back({kSessionEndWords[static_cast<std::size_t>(e)], std::to_string(o.count),
                         percent_text(o.share),
                         percent_text(o.ci95.low) + " to " + percent_text(o.ci95.high)});
     }

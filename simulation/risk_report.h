@@ -16,6 +16,10 @@ namespace corvane {
 // The percentiles the report gives, in percent.
 inline constexpr std::array<int, 9> kReportPercentiles = {1, 5, 10, 25, 50, 75, 90, 95, 99};
 
+// How the report's tables name the ways a session ends, by SessionEnd.
+inline constexpr std::array<const char*, kSessionEndCount> kSessionEndWords = {
+    "target reached", "stop loss", "ruined", "table limit", "played out"};
+
 // The single-zero wheel's edge over every even-money or column bet: -1/37 of each stake.
 inline constexpr double kHouseEdge = -1.0 / 37.0;
 

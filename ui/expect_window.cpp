@@ -61,10 +61,6 @@ constexpr std::array<PlanPartView, kPlanPartCount> kPlanParts = {{
     {PlanPart::Target, "target", "Target", "+"},
 }};
 
-// The words of the report's table for each way a session ends, by SessionEnd.
-constexpr std::array<const char*, kSessionEndCount> kEndWords = {
-    "target reached", "stop loss", "ruined", "table limit", "played out"};
-
 // "corvane-backtest --settings FILE.kvs --sessions 10000 --spins 300 --seed 1 --bankroll
 // 1000", the command that plays the same sessions with these options saved as FILE.kvs.
 QString command_text(const ExpectInputs& in) {
@@ -248,7 +244,7 @@ QWidget* ExpectWindow::build_figures() {
         const auto at = static_cast<std::size_t>(e);
         const QString key = QLatin1String(kSessionEndNames[at].data(),
                                           static_cast<qsizetype>(kSessionEndNames[at].size()));
-        grid->addWidget(tool_label(box, QLatin1String(kEndWords[at])), row, 0);
+        grid->addWidget(tool_label(box, QLatin1String(kSessionEndWords[at])), row, 0);
         EndLabels& l = ends_[at];
         l.count = value_label(box, QStringLiteral("Expect_End_%1_Count").arg(key), "100000");
         l.share = value_label(box, QStringLiteral("Expect_End_%1_Share").arg(key), "100,00 %");
