@@ -66,21 +66,13 @@ std::string rules_text(const SessionRules& rules) {
 
 // ---- Text ----
 
-namespace {
-
-// Money with two decimals at most, for reading: 12,35; -0,5; 1000.
-std::string money(double value) {
+std::string money_text(double value) {
     return format_amount(std::round(value * 100.0) / 100.0);
 }
 
 std::string interval_text(const std::optional<Interval>& ci, std::string (*show)(double)) {
     return ci ? show(ci->low) + " to " + show(ci->high) : "n/a (one session)";
 }
-
-constexpr std::array<const char*, kSessionEndCount> kEndWords = {
-    "target reached", "stop loss", "ruined", "table limit", "played out"};
-
-}  // namespace
 
 std::string risk_report_text(const RiskReport& report, const Settings& settings,
                              const std::optional<std::string>& settings_file) {
@@ -92,7 +84,7 @@ std::string risk_report_text(const RiskReport& report, const Settings& settings,
     TableRows ends = {{"how the sessions ended", "sessions", "share", "95 % interval"}};
     for (int e = 0; e < kSessionEndCount; ++e) {
         const OutcomeShare& o = report.outcomes[static_cast<std::size_t>(e)];
-        ends.push_back({kEndWords[static_cast<std::size_t>(e)], std::to_string(o.count),
+        ends.push_back({kSessionEndWords[static_cast<std::size_t>(e)], std::to_string(o.count),
                         percent_text(o.share),
                         percent_text(o.ci95.low) + " to " + percent_text(o.ci95.high)});
     }
@@ -100,7 +92,8 @@ std::string risk_report_text(const RiskReport& report, const Settings& settings,
     out += '\n';
 
     TableRows figures = {{"per session", "value", "95 % interval"}};
-    figures.push_back({"mean net", money(report.net.mean), interval_text(report.net.ci95, money)});
+    figures.push_back(
+        {"mean net", money_text(report.net.mean), interval_text(report.net.ci95, money_text)});
     if (report.net_per_staked) {
         figures.push_back({"net per staked unit", percent_text(report.net_per_staked->value),
                            interval_text(report.net_per_staked->ci95, percent_text)});
@@ -108,8 +101,8 @@ std::string risk_report_text(const RiskReport& report, const Settings& settings,
         figures.push_back({"net per staked unit", "n/a (nothing staked)", ""});
     }
     figures.push_back({"house edge", percent_text(kHouseEdge), ""});
-    figures.push_back({"mean spins played", money(report.mean_spins), ""});
-    figures.push_back({"largest stake (any session)", money(report.largest_stake), ""});
+    figures.push_back({"mean spins played", money_text(report.mean_spins), ""});
+    figures.push_back({"largest stake (any session)", money_text(report.largest_stake), ""});
     figures.push_back(
         {"longest losing run (any session)", std::to_string(report.longest_losing_run), ""});
     append_table(out, figures);
@@ -118,11 +111,11 @@ std::string risk_report_text(const RiskReport& report, const Settings& settings,
     TableRows spread = {{"percentile"}, {"net"}, {"worst drawdown"}};
     for (std::size_t k = 0; k < kReportPercentiles.size(); ++k) {
         spread[0].push_back(std::to_string(kReportPercentiles[k]) + " %");
-        spread[1].push_back(money(report.net_percentiles[k]));
-        spread[2].push_back(money(report.drawdown_percentiles[k]));
+        spread[1].push_back(money_text(report.net_percentiles[k]));
+        spread[2].push_back(money_text(report.drawdown_percentiles[k]));
     }
     append_table(out, spread);
-    out += "net from " + money(report.net_min) + " to " + money(report.net_max) + "\n";
+    out += "net from " + money_text(report.net_min) + " to " + money_text(report.net_max) + "\n";
     return out;
 }
 

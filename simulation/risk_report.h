@@ -16,6 +16,10 @@ namespace corvane {
 // The percentiles the report gives, in percent.
 inline constexpr std::array<int, 9> kReportPercentiles = {1, 5, 10, 25, 50, 75, 90, 95, 99};
 
+// How the report's tables name the ways a session ends, by SessionEnd.
+inline constexpr std::array<const char*, kSessionEndCount> kSessionEndWords = {
+    "target reached", "stop loss", "ruined", "table limit", "played out"};
+
 // The single-zero wheel's edge over every even-money or column bet: -1/37 of each stake.
 inline constexpr double kHouseEdge = -1.0 / 37.0;
 
@@ -42,6 +46,13 @@ struct RiskReport {
 };
 
 RiskReport risk_report(const SessionsRun& run, const SessionsJob& job);
+
+// Money as the report writes it, with two decimals at most: "12,35", "-0,5", "1000".
+std::string money_text(double value);
+
+// An interval as the report writes it, each end shown by `show`: "-33,6 to -25,7"; "n/a (one
+// session)" without one.
+std::string interval_text(const std::optional<Interval>& ci, std::string (*show)(double));
 
 // The report as text tables, after the settings it was played with.
 std::string risk_report_text(const RiskReport& report, const Settings& settings,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 namespace corvane {
@@ -35,13 +37,20 @@ SessionsRun run_sessions(const Engine& configured, const SessionsJob& job,
     const std::uint64_t blocks = (job.sessions + kBlock - 1) / kBlock;
     std::vector<double> block_staked(blocks * points);
 
+    const unsigned thread_count = std::max(1U, job.threads);
     std::atomic<std::uint64_t> next_block{0};
     std::atomic<std::uint64_t> sessions_done{0};
     std::atomic<std::uint64_t> spins_done{0};
+    std::mutex mutex;
+    std::condition_variable_any finished;
+    unsigned running = thread_count;  // threads still playing, under the mutex
     const auto work = [&] {
+        if (job.on_thread_start) {
+            job.on_thread_start();
+        }
         for (std::uint64_t b = next_block++; b < blocks; b = next_block++) {
             const std::uint64_t end = std::min(job.sessions, (b + 1) * kBlock);
-            for (std::uint64_t i = b * kBlock; i < end; ++i) {
+            for (std::uint64_t i = b * kBlock; i < end && !job.stop.stop_requested(); ++i) {
                 SessionTrack track{run.points, std::span(run.net).subspan(i * points, points),
                                    std::span(block_staked).subspan(b * points, points)};
                 run.results[i] = play_session(configured, job.rules, session_seed(job.seed, i),
@@ -49,21 +58,43 @@ SessionsRun run_sessions(const Engine& configured, const SessionsJob& job,
                 spins_done += run.results[i].spins;
                 ++sessions_done;
             }
+            if (job.stop.stop_requested()) {
+                break;
+            }
         }
+        {
+            const std::lock_guard lock(mutex);
+            --running;
+        }
+        finished.notify_all();
     };
 
     {
         std::vector<std::jthread> threads;
-        for (unsigned t = 0; t < std::max(1U, job.threads); ++t) {
+        for (unsigned t = 0; t < thread_count; ++t) {
             threads.emplace_back(work);
         }
-        while (progress && sessions_done < job.sessions) {
-            progress(sessions_done, spins_done);
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        // Woken by the last thread to finish, or at once by a stop.
+        std::unique_lock lock(mutex);
+        for (;;) {
+            if (progress) {
+                lock.unlock();
+                progress(sessions_done, spins_done);
+                lock.lock();
+            }
+            if (finished.wait_for(lock, job.stop, std::chrono::milliseconds(50),
+                                  [&] { return running == 0; }) ||
+                job.stop.stop_requested()) {
+                break;
+            }
         }
-    }  // the threads are joined here
+    }  // the lock is let go of, then the threads are joined
     if (progress) {
         progress(sessions_done, spins_done);
+    }
+    if (sessions_done < job.sessions) {
+        run.cancelled = true;
+        return run;
     }
 
     run.mean_staked.assign(points, 0.0);

@@ -19,6 +19,7 @@
 #include "base/amount.h"
 #include "betting/stake_display.h"
 #include "ui/accessibility.h"
+#include "ui/expect_window.h"
 #include "ui/latin1.h"
 #include "ui/loading_panel.h"
 #include "ui/numbers_window.h"
@@ -399,6 +400,7 @@ void MainWindow::open_plan_dialog() {
                 remember_plan(plan, sound);
             }
         };
+        plan_dialog_->expect = [this] { open_expectations(); };
     }
     plan_dialog_->show_plan(engine_.plan(), warning_sound_);
     plan_dialog_->show();
@@ -501,6 +503,14 @@ void MainWindow::open_numbers() {
     numbers_window_->open_beside(*this);
 }
 
+void MainWindow::open_expectations() {
+    if (expect_window_ == nullptr) {
+        expect_window_ = new ExpectWindow(surface_, this);
+    }
+    expect_window_->open_beside(*this);
+    expect_window_->inputs_changed();
+}
+
 // A right click anywhere on the window: the pictures and labels leave it to the window.
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
@@ -509,6 +519,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
             make_window_menu(this, {.session_log = [this] { open_session_log(); },
                                     .numbers = [this] { open_numbers(); },
                                     .plan = [this] { open_plan_dialog(); },
+                                    .expectations = [this] { open_expectations(); },
                                     .export_csv = [this] { export_session_csv(surface_); },
                                     .help = [this] { open_manual(); },
                                     .about = [this] { show_about(this, found_manual()); }});
@@ -561,6 +572,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         open_numbers();
     } else if (key == Qt::Key_P && control) {
         open_plan_dialog();
+    } else if (key == Qt::Key_E && control) {
+        open_expectations();
     } else {
         QWidget::keyPressEvent(event);
         return;
@@ -583,6 +596,9 @@ void MainWindow::refresh() {
     }
     if (numbers_window_ != nullptr) {
         numbers_window_->refresh();
+    }
+    if (expect_window_ != nullptr) {
+        expect_window_->inputs_changed();
     }
 }
 

@@ -21,6 +21,7 @@
 
 namespace corvane {
 
+class ExpectWindow;
 class LoadingPanel;
 class NumbersWindow;
 class OptionsPanel;
@@ -77,6 +78,12 @@ class MainWindow : public QWidget {
     // settings file (.kvs) the options. Unlike a name typed into the dialog, a name that does
     // not exist, or of another kind, gets a message.
     void open_file(const QString& path);
+
+    // Opens the "What to expect" window beside this one (the menu's entry, Ctrl+E and the plan
+    // dialog's button). It plays many sessions with the options and the plan as they stand, and
+    // hears of every change to them through refresh(): a change of the plan goes through
+    // Surface::change, as every other action does.
+    void open_expectations();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -151,6 +158,7 @@ class MainWindow : public QWidget {
     PlanDialog* plan_dialog_ = nullptr;  // made when first opened
     bool options_open_ = false;
     bool warning_sound_ = false;
+    ExpectWindow* expect_window_ = nullptr;    // made when first opened
 };
 
 }  // namespace corvane

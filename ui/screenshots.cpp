@@ -10,6 +10,7 @@
 
 #include "base/random_numbers.h"
 #include "engine/money_plan.h"
+#include "ui/expect_window.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -170,6 +171,33 @@ int main(int argc, char** argv) {
         game.open_plan_dialog();
         auto* dialog = game.findChild<QWidget*>(QStringLiteral("PlanDialog"));
         save(*dialog, dir, QStringLiteral("plan-dialog"));
+    }
+
+    // What to expect of 1/2 3x Bet alone with a bankroll of 1000, a table maximum of 500 and a
+    // target of +100: its default run of 10,000 sessions of 300 spins.
+    {
+        MainWindow game;
+        game.show();
+        corvane::Engine& e = game.engine();
+        for (corvane::CategoryId c : {corvane::CategoryId::D, corvane::CategoryId::C}) {
+            e.apply(corvane::SettingOp::Category_Off, c);
+        }
+        e.apply(corvane::SettingOp::BS12_Step, {}, 1);
+        corvane::MoneyPlan plan;
+        plan.bankroll = 1000;
+        plan.table_max = 500;
+        plan.target = 100;
+        e.set_plan(plan);
+        game.refresh();
+        QTest::keyClick(&game, Qt::Key_E, Qt::ControlModifier);
+        auto* window = game.findChild<corvane::ExpectWindow*>(QStringLiteral("ExpectWindow"));
+        window->run();
+        if (!QTest::qWaitFor([window] { return !window->running(); }, 600000)) {
+            return 1;
+        }
+        // The figures' and the chart's new sizes are laid out on the next turns of the loop.
+        QTest::qWait(200);
+        save(*window, dir, QStringLiteral("expect"));
     }
     return 0;
 }

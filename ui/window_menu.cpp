@@ -38,6 +38,10 @@ QMenu* make_window_menu(QWidget* parent, const WindowMenuActions& actions) {
     plan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     plan->setShortcutContext(Qt::WidgetShortcut);
     plan->setShortcutVisibleInContextMenu(true);
+    QAction* expect = add(menu, QStringLiteral("What to expect\u2026"), actions.expectations);
+    expect->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    expect->setShortcutContext(Qt::WidgetShortcut);
+    expect->setShortcutVisibleInContextMenu(true);
     add(menu, QStringLiteral("Export session as CSV\u2026"), actions.export_csv);
     menu->addSeparator();
     add(menu, QStringLiteral("Help"), actions.help);

@@ -1,6 +1,6 @@
-// What a right click anywhere on the main window offers: the session log, the numbers, the
-// session's CSV, the manual and the About box. The window's own layout stays as it is; the menu
-// adds no element to it.
+// What a right click anywhere on the main window offers: the session log, the numbers, what to
+// expect of the options and the plan, the session's CSV, the manual and the About box. The window's
+// own layout stays as it is; the menu adds no element to it.
 #pragma once
 
 #include <QMenu>
@@ -14,6 +14,7 @@ struct WindowMenuActions {
     std::function<void()> session_log;
     std::function<void()> numbers;
     std::function<void()> plan;
+    std::function<void()> expectations;
     std::function<void()> export_csv;
     std::function<void()> help;
     std::function<void()> about;

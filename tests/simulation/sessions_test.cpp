@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,7 @@ TEST(Sessions, EachSessionHasItsOwnStream) {
     }
 }
 
-std::string report_json(unsigned threads) {
+std::string report_json(unsigned threads, std::stop_token stop = {}) {
     Engine configured;
     SessionsJob job;
     job.sessions = 150;  // two full blocks and part of a third
@@ -103,7 +104,9 @@ std::string report_json(unsigned threads) {
     job.rules.target = 20;
     job.threads = threads;
     job.chart_points = 30;
+    job.stop = std::move(stop);
     const SessionsRun run = run_sessions(configured, job);
+    EXPECT_FALSE(run.cancelled);
     std::string out = risk_report_json(risk_report(run, job), configured.settings(), {});
     for (double s : run.mean_staked) {
         out += " " + std::to_string(s);
@@ -118,6 +121,77 @@ TEST(Sessions, TheReportIsTheSameForAnyNumberOfThreads) {
     const std::string one = report_json(1);
     EXPECT_EQ(report_json(2), one);
     EXPECT_EQ(report_json(3), one);
+}
+
+// A job far too long to finish while a test waits: 100,000 sessions of 1,000 spins.
+SessionsJob long_job(std::stop_token stop) {
+    SessionsJob job;
+    job.sessions = 100000;
+    job.seed = 3;
+    job.rules.spins = 1000;
+    job.threads = 2;
+    job.stop = std::move(stop);
+    return job;
+}
+
+TEST(SessionsStop, AStopAskedBeforeTheRunPlaysNothing) {
+    std::stop_source source;
+    source.request_stop();
+    const SessionsJob job = long_job(source.get_token());
+    std::uint64_t last_done = 1;
+    const SessionsRun run =
+        run_sessions(Engine(), job, [&](std::uint64_t done, std::uint64_t) { last_done = done; });
+    EXPECT_TRUE(run.cancelled);
+    EXPECT_EQ(last_done, 0U);
+    ASSERT_EQ(run.results.size(), job.sessions);
+    for (const SessionResult& r : run.results) {
+        ASSERT_EQ(r.spins, 0U);
+    }
+}
+
+TEST(SessionsStop, AStopDuringTheRunEndsItEarlyWithThePlayedSessionsRight) {
+    std::stop_source source;
+    const Engine configured;
+    const SessionsJob job = long_job(source.get_token());
+    std::uint64_t last_done = 0;
+    int calls = 0;
+    // The first call comes at the start; a later one, once some sessions are done, asks for
+    // the stop.
+    const SessionsRun run =
+        run_sessions(configured, job, [&](std::uint64_t done, std::uint64_t spins) {
+            ++calls;
+            last_done = done;
+            if (done > 0) {
+                EXPECT_GE(spins, done);
+                source.request_stop();
+            }
+        });
+    EXPECT_TRUE(run.cancelled);
+    EXPECT_GT(last_done, 0U);
+    EXPECT_LT(last_done, job.sessions / 10);  // each thread ends after the session it plays
+    EXPECT_GE(calls, 2);
+    // The sessions played are those a whole run plays; the others were left as they were.
+    std::uint64_t played = 0;
+    for (std::uint64_t i = 0; i < job.sessions; ++i) {
+        const SessionResult& r = run.results[i];
+        if (r.spins == 0) {
+            continue;
+        }
+        ++played;
+        if (played % 7 == 1) {
+            const SessionResult whole =
+                play_session(configured, job.rules, session_seed(job.seed, i));
+            EXPECT_EQ(r.spins, whole.spins) << i;
+            EXPECT_EQ(r.net, whole.net) << i;
+            EXPECT_EQ(r.end, whole.end) << i;
+        }
+    }
+    EXPECT_EQ(played, last_done);
+}
+
+TEST(SessionsStop, AStopNeverAskedChangesNothing) {
+    std::stop_source source;
+    EXPECT_EQ(report_json(2, source.get_token()), report_json(1));
 }
 
 TEST(Sessions, AFlatSystemLosesTheHouseEdgeWithinItsInterval) {
