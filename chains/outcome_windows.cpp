@@ -5,10 +5,8 @@ namespace corvane {
 namespace {
 
 void cut(CodeWindow& w, char& mark, int keep) {
-    if (w.size() > keep) {
-        const int excess = w.size() - keep;
-        mark = w[excess - 1];
-        w.drop_front(excess);
+    if (const char last_cut = w.cut_to(keep); last_cut != '\0') {
+        mark = last_cut;
     }
 }
 

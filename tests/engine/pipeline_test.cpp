@@ -59,7 +59,7 @@ TEST(SpinPipeline, RefusedNumberLeavesNoTraceAndTheLastTickFreesTheBoard) {
             ASSERT_FALSE(e.tick());
         }
         ASSERT_TRUE(e.tick());
-        EXPECT_EQ(g.category(CategoryId::RB).list_window.view(), "1");
+        EXPECT_EQ(g.category(CategoryId::RB).list_window.str(), "1");
         EXPECT_TRUE(e.click_number(6));
         EXPECT_EQ(g.numbers, (std::vector<std::uint8_t>{5, 6}));
     }
@@ -83,8 +83,8 @@ TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
     EXPECT_FALSE(g.timer_running);
     EXPECT_FALSE(g.covers_shown);
     EXPECT_TRUE(g.undo_available);
-    EXPECT_EQ(g.category(CategoryId::D).list_window.view(), "1");
-    EXPECT_EQ(g.category(CategoryId::C).list_window.view(), "3");
+    EXPECT_EQ(g.category(CategoryId::D).list_window.str(), "1");
+    EXPECT_EQ(g.category(CategoryId::C).list_window.str(), "3");
     // An idle timer ticks without effect.
     EXPECT_FALSE(e.tick());
     EXPECT_TRUE(e.click_number(3));
@@ -115,10 +115,10 @@ TEST(SpinPipeline, DisabledCategoryWindowsStandStill) {
         e.spin(n);
     }
     const GameState& g = e.game();
-    EXPECT_EQ(g.category(CategoryId::RB).list_window.view(), "1010");
+    EXPECT_EQ(g.category(CategoryId::RB).list_window.str(), "1010");
     EXPECT_TRUE(g.category(CategoryId::EO).list_window.empty());
-    EXPECT_EQ(g.category(CategoryId::LM).list_window.view(), "1111");
-    EXPECT_EQ(g.category(CategoryId::D).list_window.view(), "1111");
+    EXPECT_EQ(g.category(CategoryId::LM).list_window.str(), "1111");
+    EXPECT_EQ(g.category(CategoryId::D).list_window.str(), "1111");
     EXPECT_TRUE(g.category(CategoryId::C).list_window.empty());
     EXPECT_EQ(g.numbers.size(), 4U);
 }

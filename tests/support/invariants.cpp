@@ -27,8 +27,8 @@ std::string category_rule(const CategoryState& c, const CategoryInfo& ci) {
     if (c.list_window.size() > 30 || c.ind_window.size() > 29) {
         return name + ": a window longer than the longest chain length";
     }
-    if (!codes_of_family(c.list_window.view(), ci.family) ||
-        !codes_of_family(c.ind_window.view(), ci.family)) {
+    if (!codes_of_family(c.list_window.str(), ci.family) ||
+        !codes_of_family(c.ind_window.str(), ci.family)) {
         return name + ": a window holds a code of another family";
     }
     if (!std::isfinite(c.bet) || c.bet < 0) {
