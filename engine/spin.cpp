@@ -58,7 +58,11 @@ namespace {
 // The bet placed on the previous spin is settled before the windows take the new code, so a
 // chain ended by a win can be followed by a new one found on this very spin.
 void predict_category(GameState& game, const Settings& settings, CategoryId c, int number) {
-    hidden_bet_fields_check(game, number);
+    // Only the trend check marks a side hidden, and switching trend betting off ends every bet:
+    // without trend betting there is no hidden mark to find.
+    if (settings.trend_betting) {
+        hidden_bet_fields_check(game, number);
+    }
     win_lose(game, settings, c, number);
     list_add(game.category(c), c, number, settings.window(family_of(c)));
     analyse_category(game, settings, c, number);

@@ -98,6 +98,14 @@ std::string broken_invariant(const Engine& engine) {
     if (s.window12 != s.cl12_index + 3 || s.window23 != s.cl23_index + 3) {
         return "a window length differs from the chain length shown";
     }
+    // The spins look for hidden marks only while trend betting is on.
+    if (!s.trend_betting) {
+        for (const SideMarks& m : g.marks) {
+            if (m.hidden) {
+                return "a side is marked hidden while trend betting is off";
+            }
+        }
+    }
     if (engine.settings_text().size() < 23) {
         return "the settings text has fewer than 23 lines";
     }
