@@ -17,10 +17,21 @@ void statistics_calc(Statistics& s, int number, std::int64_t base) {
     if (base <= 0) {
         return;
     }
+    statistics_count(s, number);
+    statistics_percentages(s, base);
+}
+
+void statistics_count(Statistics& s, int number) {
     if (number >= 0 && number <= kMaxNumber) {
         for (unsigned sides = kSideMasks.masks[number]; sides != 0; sides &= sides - 1) {
             ++s.count[static_cast<std::size_t>(std::countr_zero(sides))];
         }
+    }
+}
+
+void statistics_percentages(Statistics& s, std::int64_t base) {
+    if (base <= 0) {
+        return;
     }
     // An even chance's second side is what its first leaves of 100; each dozen and column is
     // taken for itself.

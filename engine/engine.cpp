@@ -23,7 +23,7 @@ bool Engine::click_number(int n) {
         return false;
     }
     game_.pressed[n] = true;  // Button0 .. Button36
-    analyse(game_, n);
+    analyse(game_, options_.settings, n);
     return true;
 }
 
@@ -87,6 +87,11 @@ void Engine::press_bets() {
 }
 
 void Engine::reset_spins() {
+    if (!game_.keeps_display) {
+        // The percentages the spins left out, as they would stand: the texts keep them, and
+        // trend betting reads them until the new game's first non-zero number.
+        statistics_percentages(game_.stats, game_.statistics_base());
+    }
     history_reset(game_.history);
     // Statistics_List_Reset: the texts keep what they showed.
     game_.statistics_list.clear();

@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-void analyse(GameState& game, int number) {
+void analyse(GameState& game, const Settings& settings, int number) {
     if (game.keeps_undo) {
         take_snapshot(game);  // first, so that it holds the game exactly as it was
     }
@@ -17,8 +17,14 @@ void analyse(GameState& game, int number) {
     game.undo_available = false;
     game.input_ready = false;
     current_number(game, number);
-    statistics_calc(game.stats, number, game.statistics_base());
-    history_push(game.history, number);
+    if (game.keeps_display || settings.trend_betting) {
+        statistics_calc(game.stats, number, game.statistics_base());
+    } else {
+        statistics_count(game.stats, number);
+    }
+    if (game.keeps_display) {
+        history_push(game.history, number);
+    }
     game.timer_running = true;
     game.covers_shown = true;
 }

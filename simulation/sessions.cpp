@@ -105,6 +105,7 @@ SessionResult play_session(const Engine& configured, const SessionRules& rules,
     Engine engine = configured;
     engine.keep_undo(false);
     engine.keep_log(false);
+    engine.keep_display(false);
     SessionPlayer player(rules, engine.settings());
     std::size_t next_point = 0;
     const auto note_until = [&](std::uint64_t spin) {
