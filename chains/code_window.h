@@ -10,9 +10,9 @@ namespace corvane {
 
 class CodeWindow {
   public:
-    // Room for the longest window (30) plus the code appended before it is cut back: two bits a
-    // code fill the 64 bits of the key.
-    static constexpr int kCapacity = 32;
+    // Room for the longest window (30) plus the code appended before it is cut back, two bits
+    // a code: a cut always leaves a part of the key to mask.
+    static constexpr int kCapacity = 31;
 
     CodeWindow() = default;
     explicit CodeWindow(std::string_view text) { assign(text); }
@@ -57,7 +57,11 @@ class CodeWindow {
     // Appends a code; a full window lets its oldest go.
     void push_back(char code) {
         key_ = (key_ << 2) | bits_of(code);
-        size_ = static_cast<std::uint8_t>(size_ + (size_ < kCapacity ? 1 : 0));
+        if (size_ < kCapacity) {
+            ++size_;
+        } else {
+            keep_newest(kCapacity);
+        }
     }
 
     // Cuts the window to its `keep` newest codes, when it holds more, and returns the last code
@@ -83,9 +87,7 @@ class CodeWindow {
 
     void keep_newest(int keep) {
         size_ = static_cast<std::uint8_t>(keep);
-        if (keep < kCapacity) {
-            key_ &= (std::uint64_t{1} << (2 * keep)) - 1;
-        }
+        key_ &= (std::uint64_t{1} << (2 * keep)) - 1;
     }
 
     std::uint64_t key_ = 0;

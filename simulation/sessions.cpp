@@ -1,6 +1,7 @@
 #include "simulation/sessions.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "simulation/long_games.h"
 #include "simulation/random_numbers.h"
@@ -67,22 +68,29 @@ class SessionPlayer {
   private:
     SpinMoney read(const GameState& game) {
         SpinMoney money;
-        for (CategoryId c : kAllCategories) {
-            if (!settings_.enabled(c)) {
-                continue;
-            }
-            const CategorySpin& what = game.last_spin[index_of(c)];
-            std::int64_t& run = losing_run_[index_of(c)];
-            if (what.settled) {
-                run = what.won ? 0 : run + 1;
-                result_.longest_losing_run = std::max(result_.longest_losing_run, run);
-            }
-            money.paid += what.paid;
-            money.suggested += what.charged;
-            money.largest_stake =
-                std::max(money.largest_stake, what.charged / info(family_of(c)).sides_per_bet);
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            (add<kAllCategories[I]>(game, money), ...);
         }
+        (std::make_index_sequence<kCategoryCount>{});
         return money;
+    }
+
+    // One category's part, compiled for each category: its divisor is a constant then.
+    template <CategoryId C>
+    void add(const GameState& game, SpinMoney& money) {
+        if (!settings_.enabled(C)) {
+            return;
+        }
+        const CategorySpin& what = game.last_spin[index_of(C)];
+        std::int64_t& run = losing_run_[index_of(C)];
+        if (what.settled) {
+            run = what.won ? 0 : run + 1;
+            result_.longest_losing_run = std::max(result_.longest_losing_run, run);
+        }
+        money.paid += what.paid;
+        money.suggested += what.charged;
+        money.largest_stake =
+            std::max(money.largest_stake, what.charged / info(family_of(C)).sides_per_bet);
     }
 
     const SessionRules& rules_;
@@ -91,17 +99,10 @@ class SessionPlayer {
     std::array<std::int64_t, kCategoryCount> losing_run_{};
 };
 
-}  // namespace
-
-SessionResult play_session(const Engine& configured, const SessionRules& rules,
-                           std::uint64_t stream_seed, const SessionTrack* track) {
-    RandomNumbers numbers(stream_seed);
-    return play_session(
-        configured, rules, [&numbers] { return numbers.next(); }, track);
-}
-
-SessionResult play_session(const Engine& configured, const SessionRules& rules,
-                           const std::function<int()>& next, const SessionTrack* track) {
+// A session fed by next(): a template, so that the random numbers are drawn in the loop itself.
+template <typename Next>
+SessionResult play(const Engine& configured, const SessionRules& rules, const Next& next,
+                   const SessionTrack* track) {
     Engine engine = configured;
     engine.keep_undo(false);
     engine.keep_log(false);
@@ -128,6 +129,20 @@ SessionResult play_session(const Engine& configured, const SessionRules& rules,
         note_until(spin);
         forget_old_numbers_now_and_then(engine, spin);
     }
+}
+
+}  // namespace
+
+SessionResult play_session(const Engine& configured, const SessionRules& rules,
+                           std::uint64_t stream_seed, const SessionTrack* track) {
+    RandomNumbers numbers(stream_seed);
+    const auto next = [&numbers] { return numbers.next(); };
+    return play(configured, rules, next, track);
+}
+
+SessionResult play_session(const Engine& configured, const SessionRules& rules,
+                           const std::function<int()>& next, const SessionTrack* track) {
+    return play(configured, rules, next, track);
 }
 
 }  // namespace corvane
