@@ -33,13 +33,19 @@ bool begins_some_line(Family family, std::string_view prefix);
 // turns most windows away without reading the table (most windows begin no line).
 class ChainTable {
   public:
+    // False when no line begins with these packed codes; true when one may: for the few
+    // windows that pass, find() tells.
+    bool may_begin(std::uint64_t key) const {
+        const std::uint64_t hash = key * kMix;
+        return ((filter_[hash >> 58] >> ((hash >> 52) & 63)) & 1) != 0;
+    }
+
     // The hit of the beginning with these packed codes; nullptr when no line begins so.
     const ChainHit* find(std::uint64_t key) const {
-        const std::uint64_t hash = key * kMix;
-        if (((filter_[hash >> 58] >> ((hash >> 52) & 63)) & 1) == 0) {
+        if (!may_begin(key)) {
             return nullptr;
         }
-        for (std::size_t i = hash >> 54;; i = (i + 1) & (kSlots - 1)) {
+        for (std::size_t i = (key * kMix) >> 54;; i = (i + 1) & (kSlots - 1)) {
             const Slot& s = slots_[i];
             if (!s.hit) {
                 return nullptr;

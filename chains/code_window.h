@@ -21,6 +21,9 @@ class CodeWindow {
     bool empty() const { return size_ == 0; }
     // The i-th code, the oldest first.
     char operator[](int i) const { return code_at(size_ - 1 - i); }
+    // The first code of the window if it holds `length` codes (1 to kCapacity); whatever it
+    // holds, the answer is read from the key alone, so it can be asked before the size is known.
+    char first_if_holding(int length) const { return code_at(length - 1); }
     std::string str() const {
         std::string text(static_cast<std::size_t>(size_), '\0');
         for (int i = 0; i < size_; ++i) {
