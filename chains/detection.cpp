@@ -8,10 +8,7 @@ void reset_chains(CategoryState& state) {
 
 void reset_active_chains(std::array<CategoryState, kCategoryCount>& categories) {
     for (CategoryState& state : categories) {
-        if (const int k = state.lowest_chain(); k != 0) {
-            reset_chains(state);
-            state.set_chain_flag(k);
-        }
+        state.chainactive &= 0U - state.chainactive;  // the lowest bit set, if any
     }
 }
 

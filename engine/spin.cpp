@@ -1,7 +1,5 @@
 #include "engine/spin.h"
 
-#include <utility>
-
 #include "betting/placement.h"
 #include "betting/settlement.h"
 #include "betting/stake_display.h"
@@ -41,25 +39,6 @@ void current_number(GameState& game, int number) {
 
 namespace {
 
-// Calls `run.template operator()<C>()` for the category c: one category's part of a spin is
-// compiled once for each category, so that the category's and its family's tables become
-// constants in it.
-template <typename Run>
-void for_category(CategoryId c, Run&& run) {
-    switch (c) {
-        case CategoryId::RB:
-            return run.template operator()<CategoryId::RB>();
-        case CategoryId::EO:
-            return run.template operator()<CategoryId::EO>();
-        case CategoryId::LM:
-            return run.template operator()<CategoryId::LM>();
-        case CategoryId::D:
-            return run.template operator()<CategoryId::D>();
-        case CategoryId::C:
-            return run.template operator()<CategoryId::C>();
-    }
-}
-
 template <CategoryId C>
 void bet_indicator_of(GameState& game, const Settings& settings) {
     constexpr Family family = family_of(C);
@@ -90,6 +69,7 @@ void analyse_category_of(GameState& game, const Settings& settings, int number) 
 // of a spin is one stretch of code.
 template <CategoryId C>
 [[gnu::flatten]] void predict_category(GameState& game, const Settings& settings, int number) {
+    game.last_spin[index_of(C)] = {};
     // Only the trend check marks a side hidden, and switching trend betting off ends every bet:
     // without trend betting there is no hidden mark to find.
     if (settings.trend_betting) {
@@ -114,15 +94,15 @@ void analyse_category(GameState& game, const Settings& settings, CategoryId cate
 
 void prediction(GameState& game, const Settings& settings, int number) {
     game.undo_available = game.keeps_undo;
-    game.last_spin = {};
-    [&]<std::size_t... I>(std::index_sequence<I...>) {
-        // Every enabled category in turn, in the order of kAllCategories.
-        ((settings.enabled(kAllCategories[I])
-              ? predict_category<kAllCategories[I]>(game, settings, number)
-              : void()),
-         ...);
-    }
-    (std::make_index_sequence<kCategoryCount>{});
+    // Every enabled category in turn. A category's record of the spin is written in its own
+    // turn only, so each is cleared there.
+    for_each_category([&]<CategoryId C>() {
+        if (settings.enabled(C)) {
+            predict_category<C>(game, settings, number);
+        } else {
+            game.last_spin[index_of(C)] = {};
+        }
+    });
     calc_bets_count(game, settings);
     reset_on_zero_check(game, settings, number);
     show_values(game);

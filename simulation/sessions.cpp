@@ -1,7 +1,6 @@
 #include "simulation/sessions.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "simulation/long_games.h"
 #include "simulation/random_numbers.h"
@@ -68,10 +67,7 @@ class SessionPlayer {
   private:
     SpinMoney read(const GameState& game) {
         SpinMoney money;
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            (add<kAllCategories[I]>(game, money), ...);
-        }
-        (std::make_index_sequence<kCategoryCount>{});
+        for_each_category([&]<CategoryId C>() { add<C>(game, money); });
         return money;
     }
 
@@ -82,11 +78,11 @@ class SessionPlayer {
             return;
         }
         const CategorySpin& what = game.last_spin[index_of(C)];
+        // Without a branch on whether a bet was settled, which is seldom and at random.
         std::int64_t& run = losing_run_[index_of(C)];
-        if (what.settled) {
-            run = what.won ? 0 : run + 1;
-            result_.longest_losing_run = std::max(result_.longest_losing_run, run);
-        }
+        const std::int64_t settled = what.won ? 0 : run + 1;
+        run = what.settled ? settled : run;
+        result_.longest_losing_run = std::max(result_.longest_losing_run, run);
         money.paid += what.paid;
         money.suggested += what.charged;
         money.largest_stake =
