@@ -11,6 +11,19 @@ constexpr std::array<Side, kStatBarCount> kBarSide = {Side::Red,     Side::Even,
                                                       Side::Dozen1,  Side::Dozen2,  Side::Dozen3,
                                                       Side::Column1, Side::Column2, Side::Column3};
 
+// For each number, the side it falls on in each category.
+constexpr auto kSidesOfNumber = [] {
+    std::array<std::array<std::uint8_t, kCategoryCount>, kNumberCount> sides{};
+    for (int n = 1; n <= kMaxNumber; ++n) {
+        std::size_t k = 0;
+        for (unsigned mask = kSideMasks.masks[n]; mask != 0; mask &= mask - 1) {
+            sides[static_cast<std::size_t>(n)][k++] =
+                static_cast<std::uint8_t>(std::countr_zero(mask));
+        }
+    }
+    return sides;
+}();
+
 }  // namespace
 
 void statistics_calc(Statistics& s, int number, std::int64_t base) {
@@ -22,10 +35,12 @@ void statistics_calc(Statistics& s, int number, std::int64_t base) {
 }
 
 void statistics_count(Statistics& s, int number) {
-    if (number >= 0 && number <= kMaxNumber) {
-        for (unsigned sides = kSideMasks.masks[number]; sides != 0; sides &= sides - 1) {
-            ++s.count[static_cast<std::size_t>(std::countr_zero(sides))];
-        }
+    // The zero falls on no side; every other number on one of each category.
+    if (number < 1 || number > kMaxNumber) {
+        return;
+    }
+    for (std::uint8_t side : kSidesOfNumber[static_cast<std::size_t>(number)]) {
+        ++s.count[side];
     }
 }
 

@@ -129,13 +129,13 @@ void bet_automatic_reset_check(TableState& table, const Settings& settings) {
 
 void calc_bets_count(TableState& table, const Settings& settings) {
     const std::uint32_t shown = stakes_on_show(table);
-    for (CategoryId c : kAllCategories) {
+    for_each_category([&]<CategoryId C>() {
         // A bet that an undo brought back after its category was switched off is never
-        // settled, so it is not counted either.
-        if (settings.enabled(c) && (shown & side_bits(c)) != 0) {
-            ++table.counts(family_of(c)).bets_count;
-        }
-    }
+        // settled, so it is not counted either. Added without a branch: a bet is on show now
+        // and then, at random.
+        const bool counted = settings.enabled(C) && (shown & side_bits(C)) != 0;
+        table.counts(family_of(C)).bets_count += counted ? 1 : 0;
+    });
 }
 
 void reset_on_zero_check(TableState& table, const Settings& settings, int number) {

@@ -35,20 +35,25 @@ bool Engine::tick() {
     if (game_.gauge1 < 100) {
         return false;
     }
-    // The end of the animation: everything up to the hidden covers is done before the
-    // prediction starts, all within this one tick.
+    end_animation();
+    return true;
+}
+
+void Engine::end_animation() {
+    // Everything up to the hidden covers is done before the prediction starts, all within the
+    // last tick.
     game_.gauge1 = 0;
     game_.pressed.fill(false);  // Disable_Pressed
     game_.input_ready = true;
     game_.timer_running = false;
     game_.covers_shown = false;
     prediction(game_, options_.settings, game_.current_num);
-    return true;
 }
 
 void Engine::finish_spin() {
-    while (game_.timer_running) {
-        tick();
+    // The ticks before the last only move the progress line, which the last one clears.
+    if (game_.timer_running) {
+        end_animation();
     }
 }
 

@@ -105,7 +105,8 @@ class Engine {
   private:
     friend struct testing::EngineAccess;  // tests set up situations the board reaches slowly
 
-    void reset_spins();  // Button_Reset_Spins
+    void reset_spins();    // Button_Reset_Spins
+    void end_animation();  // the last tick of a spin's animation, with the prediction
     Message save_text(const std::string& path, std::string_view bytes) const;
 
     GameState game_;

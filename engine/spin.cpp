@@ -104,7 +104,9 @@ void prediction(GameState& game, const Settings& settings, int number) {
         }
     });
     calc_bets_count(game, settings);
-    reset_on_zero_check(game, settings, number);
+    if (number == 0) {  // the check restarts progressions on a zero only
+        reset_on_zero_check(game, settings, number);
+    }
     show_values(game);
     update_hints(game);
     if (game.keeps_log) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/trace.h"
 #include "tests/support/engine_access.h"
 
 namespace corvane {
@@ -88,6 +89,28 @@ TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
     // An idle timer ticks without effect.
     EXPECT_FALSE(e.tick());
     EXPECT_TRUE(e.click_number(3));
+}
+
+// Finishing a spin at any tick of its animation leaves the game as ticking it to its end does.
+TEST(SpinPipeline, FinishingASpinAtAnyTickIsTickingItToTheEnd) {
+    const std::vector<int> numbers = {2, 1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 0, 23, 4, 6};
+    for (int ticks = 0; ticks <= kAnimationTicks; ++ticks) {
+        SCOPED_TRACE(ticks);
+        Engine ticked;
+        Engine finished;
+        for (int n : numbers) {
+            ASSERT_TRUE(ticked.click_number(n));
+            ASSERT_TRUE(finished.click_number(n));
+            while (!ticked.tick()) {
+            }
+            for (int t = 0; t < ticks; ++t) {
+                finished.tick();
+            }
+            finished.finish_spin();
+            EXPECT_EQ(trace_line(finished, "", std::nullopt), trace_line(ticked, "", std::nullopt));
+        }
+        EXPECT_GT(finished.game().counts(Family::F12).bets_count, 0);  // bets were laid
+    }
 }
 
 TEST(SpinPipeline, ZeroEntersTheNumbersButNotTheStatisticsOrWindows) {
