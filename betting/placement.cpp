@@ -81,7 +81,11 @@ void bankroll_minus(TableState& table, const Settings& settings, CategoryId cate
     }
 }
 
-void place_bet(TableState& table, const Settings& settings, CategoryId category, int number) {
+namespace {
+
+// A bet laid for one category, compiled for each category (see place_bet).
+template <CategoryId category>
+void place_bet_of(TableState& table, const Settings& settings, int number) {
     const CategoryInfo& ci = info(category);
     const FamilyInfo& fi = info(ci.family);
     CategoryState& state = table.category(category);
@@ -124,6 +128,14 @@ void place_bet(TableState& table, const Settings& settings, CategoryId category,
         }
     }
     ++state.pattern_step;
+}
+
+}  // namespace
+
+// Each category's bet is compiled for that category, so that its sides and family are
+// constants in it.
+void place_bet(TableState& table, const Settings& settings, CategoryId category, int number) {
+    for_category(category, [&]<CategoryId C>() { place_bet_of<C>(table, settings, number); });
 }
 
 }  // namespace corvane

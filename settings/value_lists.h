@@ -32,8 +32,8 @@ double list_number(ValueList list, int index);
 
 // The number of a StartingBet_List entry; read on every stake, so kept short.
 inline double starting_bet_value(int index) {
-    constexpr double kFractions[11] = {0.05, 0.10, 0.20, 0.25, 0.30, 0.40,
-                                       0.50, 0.60, 0.70, 0.80, 0.90};
+    static constexpr double kFractions[11] = {0.05, 0.10, 0.20, 0.25, 0.30, 0.40,
+                                              0.50, 0.60, 0.70, 0.80, 0.90};
     if (index < 0 || index > 5010) {
         return 0.0;
     }
