@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace corvane {
 
@@ -15,6 +16,29 @@ enum class CategoryId : std::uint8_t { RB, EO, LM, D, C };
 inline constexpr int kCategoryCount = 5;
 inline constexpr std::array<CategoryId, kCategoryCount> kAllCategories = {
     CategoryId::RB, CategoryId::EO, CategoryId::LM, CategoryId::D, CategoryId::C};
+
+namespace detail {
+template <typename Run, std::size_t... I>
+void for_each_category(Run& run, std::index_sequence<I...>) {
+    (run.template operator()<kAllCategories[I]>(), ...);
+}
+template <typename Run, std::size_t... I>
+void for_category(CategoryId c, Run& run, std::index_sequence<I...>) {
+    ((c == kAllCategories[I] ? run.template operator()<kAllCategories[I]>() : void()), ...);
+}
+}  // namespace detail
+
+// A procedure written once and compiled for each category, so that the category's and its
+// family's tables are constants in it: `run.template operator()<C>()` for every category in
+// the order of kAllCategories, or for the category c alone.
+template <typename Run>
+void for_each_category(Run&& run) {
+    detail::for_each_category(run, std::make_index_sequence<kCategoryCount>{});
+}
+template <typename Run>
+void for_category(CategoryId c, Run&& run) {
+    detail::for_category(c, run, std::make_index_sequence<kCategoryCount>{});
+}
 
 // Family12: even-chance bets with codes '1'/'0'. Family23: two of three sections, codes '1'..'3'.
 enum class Family : std::uint8_t { F12, F23 };

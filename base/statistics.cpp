@@ -11,16 +11,42 @@ constexpr std::array<Side, kStatBarCount> kBarSide = {Side::Red,     Side::Even,
                                                       Side::Dozen1,  Side::Dozen2,  Side::Dozen3,
                                                       Side::Column1, Side::Column2, Side::Column3};
 
+// For each number, the side it falls on in each category.
+constexpr auto kSidesOfNumber = [] {
+    std::array<std::array<std::uint8_t, kCategoryCount>, kNumberCount> sides{};
+    for (int n = 1; n <= kMaxNumber; ++n) {
+        std::size_t k = 0;
+        for (unsigned mask = kSideMasks.masks[n]; mask != 0; mask &= mask - 1) {
+            sides[static_cast<std::size_t>(n)][k++] =
+                static_cast<std::uint8_t>(std::countr_zero(mask));
+        }
+    }
+    return sides;
+}();
+
 }  // namespace
 
 void statistics_calc(Statistics& s, int number, std::int64_t base) {
     if (base <= 0) {
         return;
     }
-    if (number >= 0 && number <= kMaxNumber) {
-        for (unsigned sides = kSideMasks.masks[number]; sides != 0; sides &= sides - 1) {
-            ++s.count[static_cast<std::size_t>(std::countr_zero(sides))];
-        }
+    statistics_count(s, number);
+    statistics_percentages(s, base);
+}
+
+void statistics_count(Statistics& s, int number) {
+    // The zero falls on no side; every other number on one of each category.
+    if (number < 1 || number > kMaxNumber) {
+        return;
+    }
+    for (std::uint8_t side : kSidesOfNumber[static_cast<std::size_t>(number)]) {
+        ++s.count[side];
+    }
+}
+
+void statistics_percentages(Statistics& s, std::int64_t base) {
+    if (base <= 0) {
+        return;
     }
     // An even chance's second side is what its first leaves of 100; each dozen and column is
     // taken for itself.

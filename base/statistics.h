@@ -38,6 +38,11 @@ inline constexpr int kStatBarCount = 9;
 // With an empty base nothing changes: a game of zeros has no percentages.
 void statistics_calc(Statistics& s, int number, std::int64_t base);
 
+// The two halves of Statistics_Calc: the number counted on its sides, and the percentages (with
+// what the texts show) worked out anew from the counts, unless the base is empty.
+void statistics_count(Statistics& s, int number);
+void statistics_percentages(Statistics& s, std::int64_t base);
+
 // Clears counters and percentages; the texts keep what they showed.
 void statistics_clear_counts(Statistics& s);
 

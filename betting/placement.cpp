@@ -1,6 +1,7 @@
 #include "betting/placement.h"
 
 #include <array>
+#include <cstdint>
 
 #include "betting/progression.h"
 #include "chains/catalogue.h"
@@ -9,6 +10,24 @@
 namespace corvane {
 
 namespace {
+
+// Where each character stands among a family's codes (its category's k-th side stands for the
+// k-th code), or -1 for one that is no code of the family: read from a table on every bet.
+constexpr auto kCodeIndex = [] {
+    std::array<std::array<std::int8_t, 256>, kFamilyCount> index{};
+    for (const FamilyInfo& f : kFamilies) {
+        index[index_of(f.id)].fill(-1);
+        for (std::size_t k = 0; k < f.codes.size(); ++k) {
+            index[index_of(f.id)][static_cast<unsigned char>(f.codes[k])] =
+                static_cast<std::int8_t>(k);
+        }
+    }
+    return index;
+}();
+
+int code_index(Family family, char code) {
+    return kCodeIndex[index_of(family)][static_cast<unsigned char>(code)];
+}
 
 // The sides a bet goes on: every side of the category but the predicted one, in code order:
 // one for the 1/2 family, two for the 2/3 family.
@@ -62,7 +81,11 @@ void bankroll_minus(TableState& table, const Settings& settings, CategoryId cate
     }
 }
 
-void place_bet(TableState& table, const Settings& settings, CategoryId category, int number) {
+namespace {
+
+// A bet laid for one category, compiled for each category (see place_bet).
+template <CategoryId category>
+void place_bet_of(TableState& table, const Settings& settings, int number) {
     const CategoryInfo& ci = info(category);
     const FamilyInfo& fi = info(ci.family);
     CategoryState& state = table.category(category);
@@ -79,30 +102,40 @@ void place_bet(TableState& table, const Settings& settings, CategoryId category,
         // The code predicted for the next spin; past the end of the line, the family's rule.
         const std::string_view line = chain_line(ci.family, chain, state.current_pattern);
         const long position = static_cast<long>(settings.window(ci.family)) + state.pattern_step;
-        char predicted = (position >= 1 && position <= static_cast<long>(line.size()))
-                             ? line[position - 1]
-                             : '\0';
-        if (!fi.has_code(predicted)) {
-            predicted = fi.past_line_end;
+        const char code = (position >= 1 && position <= static_cast<long>(line.size()))
+                              ? line[position - 1]
+                              : '\0';
+        int predicted = code_index(ci.family, code);
+        if (predicted < 0) {
+            predicted = code_index(ci.family, fi.past_line_end);
         }
-        if (predicted == '\0') {
+        if (predicted < 0) {
             ++state.pattern_step;  // past the end of the line nothing is bet
             return;
         }
+        const int first = index_of(ci.first_side);
         BetSides bet;
-        for (char code : fi.codes) {
-            if (code != predicted) {
-                bet.sides[bet.count++] = side_of_code(category, code);
+        for (int k = 0; k < ci.side_count; ++k) {
+            if (k != predicted) {
+                bet.sides[bet.count++] = static_cast<Side>(first + k);
             }
         }
         table.chain_label[index_of(category)] = chain;
         if (settings.trend_betting) {
-            trend_check(table, settings, category, bet, side_of_code(category, predicted));
+            trend_check(table, settings, category, bet, static_cast<Side>(first + predicted));
         } else {
             lay(table, settings, category, bet);
         }
     }
     ++state.pattern_step;
+}
+
+}  // namespace
+
+// Each category's bet is compiled for that category, so that its sides and family are
+// constants in it.
+void place_bet(TableState& table, const Settings& settings, CategoryId category, int number) {
+    for_category(category, [&]<CategoryId C>() { place_bet_of<C>(table, settings, number); });
 }
 
 }  // namespace corvane

@@ -23,67 +23,77 @@ void advance(TableState& table, const Settings& settings, CategoryId category,
     state.bet = stake(system, state.progression_step, settings.starting_bet());
 }
 
-void win(TableState& table, const Settings& settings, CategoryId category) {
-    const Family f = family_of(category);
+// The settlement of one category, compiled for each category (see win_lose).
+template <CategoryId C>
+void win(TableState& table, const Settings& settings) {
+    constexpr Family f = family_of(C);
     ++table.counts(f).wins_count;
     update_win_rate(table, f);
-    CategorySpin& record = table.last_spin[index_of(category)];
+    CategorySpin& record = table.last_spin[index_of(C)];
     record.settled = record.won = true;
     const BettingSystem* system = system_at(f, settings.betting_system_index(f));
     if (system == nullptr) {
         return;
     }
-    const double paid = payout(f, table.category(category).bet);
+    const double paid = payout(f, table.category(C).bet);
     table.bankroll += paid;
     record.paid += paid;
     if (system->rule != StepRule::Flat) {
         bet_automatic_reset_check(table, settings);
     }
-    advance(table, settings, category, *system, true);
-    category_reset(table, category);
+    advance(table, settings, C, *system, true);
+    category_reset(table, C);
 }
 
-void lose(TableState& table, const Settings& settings, CategoryId category) {
-    const Family f = family_of(category);
+template <CategoryId C>
+void lose(TableState& table, const Settings& settings) {
+    constexpr Family f = family_of(C);
     update_win_rate(table, f);
-    table.last_spin[index_of(category)].settled = true;
+    table.last_spin[index_of(C)].settled = true;
     if (const BettingSystem* system = system_at(f, settings.betting_system_index(f))) {
-        advance(table, settings, category, *system, false);
+        advance(table, settings, C, *system, false);
     }
 }
 
-}  // namespace
-
-void win_lose(TableState& table, const Settings& settings, CategoryId category, int number) {
-    const std::span<const SideMarks> marks = marks_of(table, category);
-    const int sides = static_cast<int>(marks.size());
-    const std::uint8_t bet_sides = sides_marked(table, category, &SideMarks::field);
+template <CategoryId C>
+void win_lose_of(TableState& table, const Settings& settings, int number) {
+    const std::span<const SideMarks> marks = marks_of(table, C);
+    constexpr int sides = info(C).side_count;
+    const std::uint8_t bet_sides = sides_marked(table, C, &SideMarks::field);
     if (bet_sides == 0) {
         return;
     }
     // The bet as its labels show it, for the session log.
-    CategorySpin& record = table.last_spin[index_of(category)];
+    CategorySpin& record = table.last_spin[index_of(C)];
     record.bet_sides = bet_sides;
-    record.stake = table.stake_label[index_of(category)];
-    record.chain = table.chain_label[index_of(category)];
+    record.stake = table.stake_label[index_of(C)];
+    record.chain = table.chain_label[index_of(C)];
     // The bet wins when it lies on the side the number falls on, and loses when it lies on all
     // the others. Each test reads the marks as they stand: a win has already cleared them.
-    const int base = index_of(info(category).first_side);
+    constexpr int base = index_of(info(C).first_side);
     for (int k = 0; k < sides; ++k) {
         if (!number_on(static_cast<Side>(base + k), number)) {
             continue;
         }
         if (marks[static_cast<std::size_t>(k)].field) {
-            win(table, settings, category);
+            win<C>(table, settings);
         }
         const unsigned others = ((1U << sides) - 1U) & ~(1U << k);
-        if ((sides_marked(table, category, &SideMarks::field) & others) == others) {
-            lose(table, settings, category);
+        if ((sides_marked(table, C, &SideMarks::field) & others) == others) {
+            lose<C>(table, settings);
         }
     }
     if (number == 0) {
-        lose(table, settings, category);
+        lose<C>(table, settings);
     }
+}
+
+}  // namespace
+
+// Each category's settlement is compiled for that category, so that its sides, family and
+// counters are constants in it.
+void win_lose(TableState& table, const Settings& settings, CategoryId category, int number) {
+    for_category(category, [&]<CategoryId C>() { win_lose_of<C>(table, settings, number); });
 }
 
 void category_reset(TableState& table, CategoryId category) {
@@ -129,13 +139,13 @@ void bet_automatic_reset_check(TableState& table, const Settings& settings) {
 
 void calc_bets_count(TableState& table, const Settings& settings) {
     const std::uint32_t shown = stakes_on_show(table);
-    for (CategoryId c : kAllCategories) {
+    for_each_category([&]<CategoryId C>() {
         // A bet that an undo brought back after its category was switched off is never
-        // settled, so it is not counted either.
-        if (settings.enabled(c) && (shown & side_bits(c)) != 0) {
-            ++table.counts(family_of(c)).bets_count;
-        }
-    }
+        // settled, so it is not counted either. Added without a branch: a bet is on show now
+        // and then, at random.
+        const bool counted = settings.enabled(C) && (shown & side_bits(C)) != 0;
+        table.counts(family_of(C)).bets_count += counted ? 1 : 0;
+    });
 }
 
 void reset_on_zero_check(TableState& table, const Settings& settings, int number) {

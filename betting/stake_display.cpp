@@ -13,10 +13,12 @@ void show_values(TableState& table) {
 void update_hints(TableState& table) {
     for (CategoryId c : kAllCategories) {
         // With several flags set, each writes in turn and the highest chain's text stays.
+        // Chosen without a branch: a chain is active now and then, at random.
         const CategoryState& state = table.category(c);
-        if (const int k = state.highest_chain(); k != 0) {
-            table.hints[index_of(c)] = {k, state.current_pattern};
-        }
+        const int k = state.highest_chain();
+        const HintRef now{k, state.current_pattern};
+        HintRef& hint = table.hints[index_of(c)];
+        hint = k != 0 ? now : hint;
     }
 }
 

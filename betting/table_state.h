@@ -100,7 +100,7 @@ constexpr std::uint32_t side_bits(CategoryId c) {
 inline std::uint32_t stakes_on_show(const TableState& table) {
     std::uint32_t bits = 0;
     for (int s = 0; s < kSideCount; ++s) {
-        bits |= table.marks[static_cast<std::size_t>(s)].stake ? 1U << s : 0U;
+        bits |= static_cast<std::uint32_t>(table.marks[static_cast<std::size_t>(s)].stake) << s;
     }
     return bits;
 }
@@ -110,7 +110,7 @@ inline std::uint8_t sides_marked(const TableState& table, CategoryId c, bool Sid
     const std::span<const SideMarks> marks = marks_of(table, c);
     std::uint8_t bits = 0;
     for (std::size_t k = 0; k < marks.size(); ++k) {
-        bits |= marks[k].*which ? static_cast<std::uint8_t>(1U << k) : 0U;
+        bits |= static_cast<std::uint8_t>(static_cast<unsigned>(marks[k].*which) << k);
     }
     return bits;
 }

@@ -68,7 +68,8 @@ class Runner {
         Engine engine = configured;
         engine.keep_log(false);  // nobody looks back over a backtest's game in the window
         if (!trace_) {
-            engine.keep_undo(false);  // the trace shows whether the undo is offered
+            engine.keep_undo(false);     // the trace shows whether the undo is offered
+            engine.keep_display(false);  // ... and the history strip and the statistics
         }
         SummaryRecorder recorder(std::move(name));
         for (std::uint64_t i = 0; i < count; ++i) {

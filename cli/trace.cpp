@@ -93,8 +93,8 @@ void categories(JsonWriter& w, const GameState& g) {
         const CategoryState& c = g.category(ci.id);
         w.key(ci.prefix);
         w.begin_object();
-        w.field("list", c.list_window.view());
-        w.field("ind", c.ind_window.view());
+        w.field("list", c.list_window.str());
+        w.field("ind", c.ind_window.str());
         w.key("first_mark");
         mark(w, c.first_mark);
         w.key("ind_mark");

@@ -21,7 +21,7 @@ bool Engine::click_number(int n) {
     }
     game_.pressed[n] = true;  // Button0 .. Button36
     game_.plan_warnings = {};  // what the plan said stands until the next spin
-    analyse(game_, n);
+    analyse(game_, options_.settings, n);
     return true;
 }
 
@@ -33,8 +33,13 @@ bool Engine::tick() {
     if (game_.gauge1 < 100) {
         return false;
     }
-    // The end of the animation: everything up to the hidden covers is done before the
-    // prediction starts, all within this one tick.
+    end_animation();
+    return true;
+}
+
+void Engine::end_animation() {
+    // Everything up to the hidden covers is done before the prediction starts, all within the
+    // last tick.
     game_.gauge1 = 0;
     game_.pressed.fill(false);  // Disable_Pressed
     game_.input_ready = true;
@@ -42,7 +47,6 @@ bool Engine::tick() {
     game_.covers_shown = false;
     prediction(game_, options_.settings, game_.current_num);
     judge_by_plan();
-    return true;
 }
 
 void Engine::judge_by_plan() {
@@ -73,8 +77,9 @@ void Engine::dismiss_warnings() {
 }
 
 void Engine::finish_spin() {
-    while (game_.timer_running) {
-        tick();
+    // The ticks before the last only move the progress line, which the last one clears.
+    if (game_.timer_running) {
+        end_animation();
     }
 }
 
@@ -113,6 +118,11 @@ void Engine::press_bets() {
 }
 
 void Engine::reset_spins() {
+    if (!game_.keeps_display) {
+        // The percentages the spins left out, as they would stand: the texts keep them, and
+        // trend betting reads them until the new game's first non-zero number.
+        statistics_percentages(game_.stats, game_.statistics_base());
+    }
     history_reset(game_.history);
     // Statistics_List_Reset: the texts keep what they showed.
     game_.statistics_list.clear();

@@ -105,6 +105,12 @@ class Engine {
     // A caller that will never look over the whole game says so, before its first number: the
     // session log stays empty.
     void keep_log(bool keep) { game_.keeps_log = keep; }
+    // A caller that will never show the history strip or the statistics says so, before the
+    // game's first number: the spins leave the strip as it is, and count the statistics but
+    // work out their percentages only while trend betting reads them. A percentage is a
+    // function of the counts, so trend betting reads what it would have read; every other part
+    // of the game is the same.
+    void keep_display(bool keep) { game_.keeps_display = keep; }
 
     // Lets a long headless run keep its memory flat: all but the last `keep` (at least one)
     // entries of the number lists are let go of, while the statistics go on counting them and
@@ -115,7 +121,8 @@ class Engine {
   private:
     friend struct testing::EngineAccess;  // tests set up situations the board reaches slowly
 
-    void reset_spins();  // Button_Reset_Spins
+    void reset_spins();    // Button_Reset_Spins
+    void end_animation();  // the last tick of a spin's animation, with the prediction
     void judge_by_plan();
     Message save_text(const std::string& path, std::string_view bytes) const;
 

@@ -45,6 +45,10 @@ struct GameState : TableState {
     std::int64_t forgotten_statistics = 0;
     bool input_ready = true;  // the board takes numbers
     HistoryStrip history{};
+    // False for a game whose history strip and statistics panel nobody reads (a headless run):
+    // its spins leave the strip as it is and count the statistics without working out their
+    // percentages, unless trend betting reads them (see Engine::keep_display).
+    bool keeps_display = true;
     UndoSnapshot cancel_list;  // Cancel_List
     bool undo_available = false;
     // False for a game that will never be taken back (a headless run): its spins take no

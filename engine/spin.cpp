@@ -9,7 +9,7 @@
 
 namespace corvane {
 
-void analyse(GameState& game, int number) {
+void analyse(GameState& game, const Settings& settings, int number) {
     if (game.keeps_undo) {
         take_snapshot(game);  // first, so that it holds the game exactly as it was
     }
@@ -17,8 +17,14 @@ void analyse(GameState& game, int number) {
     game.undo_available = false;
     game.input_ready = false;
     current_number(game, number);
-    statistics_calc(game.stats, number, game.statistics_base());
-    history_push(game.history, number);
+    if (game.keeps_display || settings.trend_betting) {
+        statistics_calc(game.stats, number, game.statistics_base());
+    } else {
+        statistics_count(game.stats, number);
+    }
+    if (game.keeps_display) {
+        history_push(game.history, number);
+    }
     game.timer_running = true;
     game.covers_shown = true;
 }
@@ -32,51 +38,76 @@ void current_number(GameState& game, int number) {
     }
 }
 
-void bet_indicator(GameState& game, const Settings& settings, CategoryId category) {
-    const Family family = family_of(category);
-    const bool shown = chain_may_form(game.category(category), family, settings.window(family));
-    for (SideMarks& m : marks_of(game, category)) {
+namespace {
+
+template <CategoryId C>
+void bet_indicator_of(GameState& game, const Settings& settings) {
+    constexpr Family family = family_of(C);
+    const bool shown = chain_may_form(game.category(C), family, settings.window(family));
+    for (SideMarks& m : marks_of(game, C)) {
         m.indicator = shown;
     }
 }
 
-void analyse_category(GameState& game, const Settings& settings, CategoryId category, int number) {
-    CategoryState& state = game.category(category);
+template <CategoryId C>
+void analyse_category_of(GameState& game, const Settings& settings, int number) {
+    CategoryState& state = game.category(C);
     if (number != 0) {
-        bet_indicator(game, settings, category);
-        const Family family = family_of(category);
+        bet_indicator_of<C>(game, settings);
+        constexpr Family family = family_of(C);
         if (const int chain = start_chain(state, family, settings.window(family)); chain != 0) {
-            game.last_spin[index_of(category)].chain_found = chain;
+            game.last_spin[index_of(C)].chain_found = chain;
         }
     }
     if (state.match) {
-        place_bet(game, settings, category, number);
+        place_bet(game, settings, C, number);
     }
 }
 
-namespace {
-
 // The bet placed on the previous spin is settled before the windows take the new code, so a
-// chain ended by a win can be followed by a new one found on this very spin.
-void predict_category(GameState& game, const Settings& settings, CategoryId c, int number) {
-    hidden_bet_fields_check(game, number);
-    win_lose(game, settings, c, number);
-    list_add(game.category(c), c, number, settings.window(family_of(c)));
-    analyse_category(game, settings, c, number);
+// chain ended by a win can be followed by a new one found on this very spin. Every call this
+// makes within the engine's headers is taken into it (flatten): the whole of a category's part
+// of a spin is one stretch of code.
+template <CategoryId C>
+[[gnu::flatten]] void predict_category(GameState& game, const Settings& settings, int number) {
+    game.last_spin[index_of(C)] = {};
+    // Only the trend check marks a side hidden, and switching trend betting off ends every bet:
+    // without trend betting there is no hidden mark to find.
+    if (settings.trend_betting) {
+        hidden_bet_fields_check(game, number);
+    }
+    if (sides_marked(game, C, &SideMarks::field) != 0) {  // else there is no bet to settle
+        win_lose(game, settings, C, number);
+    }
+    list_add(game.category(C), C, number, settings.window(family_of(C)));
+    analyse_category_of<C>(game, settings, number);
 }
 
 }  // namespace
 
+void bet_indicator(GameState& game, const Settings& settings, CategoryId category) {
+    for_category(category, [&]<CategoryId C>() { bet_indicator_of<C>(game, settings); });
+}
+
+void analyse_category(GameState& game, const Settings& settings, CategoryId category, int number) {
+    for_category(category, [&]<CategoryId C>() { analyse_category_of<C>(game, settings, number); });
+}
+
 void prediction(GameState& game, const Settings& settings, int number) {
     game.undo_available = game.keeps_undo;
-    game.last_spin = {};
-    for (CategoryId c : kAllCategories) {
-        if (settings.enabled(c)) {
-            predict_category(game, settings, c, number);
+    // Every enabled category in turn. A category's record of the spin is written in its own
+    // turn only, so each is cleared there.
+    for_each_category([&]<CategoryId C>() {
+        if (settings.enabled(C)) {
+            predict_category<C>(game, settings, number);
+        } else {
+            game.last_spin[index_of(C)] = {};
         }
-    }
+    });
     calc_bets_count(game, settings);
-    reset_on_zero_check(game, settings, number);
+    if (number == 0) {  // the check restarts progressions on a zero only
+        reset_on_zero_check(game, settings, number);
+    }
     show_values(game);
     update_hints(game);
     if (game.keeps_log) {

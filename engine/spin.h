@@ -11,7 +11,7 @@ namespace corvane {
 // processed until the spin ends. Takes the undo snapshot before anything of the number is
 // recorded, makes the board busy, records the number, the statistics and the history strip,
 // and starts the animation under the covers.
-void analyse(GameState& game, int number);
+void analyse(GameState& game, const Settings& settings, int number);
 
 // CurrentNumber: appends the number to NumbersList and, unless it is 0, to Statistics_List.
 void current_number(GameState& game, int number);

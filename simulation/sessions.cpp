@@ -16,6 +16,13 @@ std::uint64_t session_seed(std::uint64_t seed, std::uint64_t session) {
 
 namespace {
 
+// What the spin just played did, over the enabled categories: what its settled bets paid, and
+// the bets it laid for the next spin as the money plan's rules read them.
+struct SpinMoney {
+    double paid = 0;
+    SuggestedBets suggested;
+};
+
 class SessionPlayer {
   public:
     SessionPlayer(const SessionRules& rules, const Settings& settings)
@@ -23,9 +30,10 @@ class SessionPlayer {
 
     // Reads the spin; the end it brings, if any.
     std::optional<SessionEnd> after_spin(const GameState& game, std::uint64_t spin) {
+        const SpinMoney money = read(game);
+        const SuggestedBets& bets = money.suggested;
         result_.spins = spin;
-        result_.net += settle(game);
-        const SuggestedBets bets = suggested_bets(game, settings_);
+        result_.net += money.paid;
         const PlanRules fired = plan_rules(rules_, result_.net, bets);
         const auto met = [fired](PlanRule r) { return (fired & rule_bit(r)) != 0; };
         if (met(PlanRule::StopLoss)) {
@@ -60,22 +68,28 @@ class SessionPlayer {
     const SessionResult& so_far() const { return result_; }
 
   private:
-    // What the bets settled in the spin paid, with the losing runs they make.
-    double settle(const GameState& game) {
-        double paid = 0;
-        for (CategoryId c : kAllCategories) {
-            if (!settings_.enabled(c)) {
-                continue;
-            }
-            const CategorySpin& what = game.last_spin[index_of(c)];
-            std::int64_t& run = losing_run_[index_of(c)];
-            if (what.settled) {
-                run = what.won ? 0 : run + 1;
-                result_.longest_losing_run = std::max(result_.longest_losing_run, run);
-            }
-            paid += what.paid;
+    SpinMoney read(const GameState& game) {
+        SpinMoney money;
+        for_each_category([&]<CategoryId C>() { add<C>(game, money); });
+        return money;
+    }
+
+    // One category's part, compiled for each category: its divisor is a constant then.
+    template <CategoryId C>
+    void add(const GameState& game, SpinMoney& money) {
+        if (!settings_.enabled(C)) {
+            return;
         }
-        return paid;
+        const CategorySpin& what = game.last_spin[index_of(C)];
+        // Without a branch on whether a bet was settled, which is seldom and at random.
+        std::int64_t& run = losing_run_[index_of(C)];
+        const std::int64_t settled = what.won ? 0 : run + 1;
+        run = what.settled ? settled : run;
+        result_.longest_losing_run = std::max(result_.longest_losing_run, run);
+        money.paid += what.paid;
+        money.suggested.cost += what.charged;
+        money.suggested.largest_stake = std::max(money.suggested.largest_stake,
+                                                 what.charged / info(family_of(C)).sides_per_bet);
     }
 
     const SessionRules& rules_;
@@ -84,20 +98,14 @@ class SessionPlayer {
     std::array<std::int64_t, kCategoryCount> losing_run_{};
 };
 
-}  // namespace
-
-SessionResult play_session(const Engine& configured, const SessionRules& rules,
-                           std::uint64_t stream_seed, const SessionTrack* track) {
-    RandomNumbers numbers(stream_seed);
-    return play_session(
-        configured, rules, [&numbers] { return numbers.next(); }, track);
-}
-
-SessionResult play_session(const Engine& configured, const SessionRules& rules,
-                           const std::function<int()>& next, const SessionTrack* track) {
+// A session fed by next(): a template, so that the random numbers are drawn in the loop itself.
+template <typename Next>
+SessionResult play(const Engine& configured, const SessionRules& rules, const Next& next,
+                   const SessionTrack* track) {
     Engine engine = configured;
     engine.keep_undo(false);
     engine.keep_log(false);
+    engine.keep_display(false);
     SessionPlayer player(rules, engine.settings());
     std::size_t next_point = 0;
     const auto note_until = [&](std::uint64_t spin) {
@@ -120,6 +128,20 @@ SessionResult play_session(const Engine& configured, const SessionRules& rules,
         note_until(spin);
         forget_old_numbers_now_and_then(engine, spin);
     }
+}
+
+}  // namespace
+
+SessionResult play_session(const Engine& configured, const SessionRules& rules,
+                           std::uint64_t stream_seed, const SessionTrack* track) {
+    RandomNumbers numbers(stream_seed);
+    const auto next = [&numbers] { return numbers.next(); };
+    return play(configured, rules, next, track);
+}
+
+SessionResult play_session(const Engine& configured, const SessionRules& rules,
+                           const std::function<int()>& next, const SessionTrack* track) {
+    return play(configured, rules, next, track);
 }
 
 }  // namespace corvane

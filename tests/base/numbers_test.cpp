@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace corvane {
 namespace {
@@ -50,6 +51,22 @@ TEST(NumberModel, EveryCodeCoversItsShareOfTheWheel) {
         EXPECT_EQ(is_red(n), n != 0 && outcome_code(CategoryId::RB, n) == '1');
     }
     EXPECT_EQ(reds, 18);
+}
+
+// The procedures compiled for each category run for every category in the spin's order, or
+// for the one asked alone, with that category as their constant.
+TEST(NumberModel, ACategoryProcedureRunsForEachCategoryInOrderOrForOneAlone) {
+    std::vector<CategoryId> order;
+    for_each_category([&]<CategoryId C>() { order.push_back(C); });
+    EXPECT_EQ(order, std::vector<CategoryId>(kAllCategories.begin(), kAllCategories.end()));
+    for (CategoryId c : kAllCategories) {
+        std::vector<CategoryId> ran;
+        for_category(c, [&]<CategoryId C>() {
+            static_assert(index_of(C) >= 0 && index_of(C) < kCategoryCount);
+            ran.push_back(C);
+        });
+        EXPECT_EQ(ran, std::vector<CategoryId>{c});
+    }
 }
 
 }  // namespace

@@ -185,15 +185,14 @@ TEST(Detection, AgreesWithTheLineByLineRuleOnFedWindows) {
                 list_add(st, c, number, n);
                 g.current_num = number;
                 analyse_category(g, s, c, g.current_num);
-                const auto [chain, pattern] =
-                    number == 0 || st.list_window.size() != n
-                        ? std::pair<int, int>{0, 0}
-                        : by_rule(f, st.list_window.view(), st.first_mark);
+                const auto [chain, pattern] = number == 0 || st.list_window.size() != n
+                                                  ? std::pair<int, int>{0, 0}
+                                                  : by_rule(f, st.list_window.str(), st.first_mark);
                 ASSERT_EQ(st.chainactive, chain == 0 ? 0U : (1U << chain))
                     << st.list_window.str() << " after " << static_cast<int>(st.first_mark);
                 ASSERT_EQ(st.current_pattern, pattern);
                 if (number != 0 && chain == 0) {
-                    const std::string_view ind = st.ind_window.view();
+                    const std::string ind = st.ind_window.str();
                     const bool alert = ind.size() == static_cast<std::size_t>(n - 1) &&
                                        by_rule(f, ind, st.ind_mark).first != 0;
                     ASSERT_EQ(g.mark(info(c).first_side).indicator, alert) << ind;

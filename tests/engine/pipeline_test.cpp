@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/trace.h"
 #include "tests/support/engine_access.h"
 
 namespace corvane {
@@ -59,7 +60,7 @@ TEST(SpinPipeline, RefusedNumberLeavesNoTraceAndTheLastTickFreesTheBoard) {
             ASSERT_FALSE(e.tick());
         }
         ASSERT_TRUE(e.tick());
-        EXPECT_EQ(g.category(CategoryId::RB).list_window.view(), "1");
+        EXPECT_EQ(g.category(CategoryId::RB).list_window.str(), "1");
         EXPECT_TRUE(e.click_number(6));
         EXPECT_EQ(g.numbers, (std::vector<std::uint8_t>{5, 6}));
     }
@@ -83,11 +84,33 @@ TEST(SpinPipeline, AnimationRunsTwentyFiveTicksThenPredicts) {
     EXPECT_FALSE(g.timer_running);
     EXPECT_FALSE(g.covers_shown);
     EXPECT_TRUE(g.undo_available);
-    EXPECT_EQ(g.category(CategoryId::D).list_window.view(), "1");
-    EXPECT_EQ(g.category(CategoryId::C).list_window.view(), "3");
+    EXPECT_EQ(g.category(CategoryId::D).list_window.str(), "1");
+    EXPECT_EQ(g.category(CategoryId::C).list_window.str(), "3");
     // An idle timer ticks without effect.
     EXPECT_FALSE(e.tick());
     EXPECT_TRUE(e.click_number(3));
+}
+
+// Finishing a spin at any tick of its animation leaves the game as ticking it to its end does.
+TEST(SpinPipeline, FinishingASpinAtAnyTickIsTickingItToTheEnd) {
+    const std::vector<int> numbers = {2, 1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 0, 23, 4, 6};
+    for (int ticks = 0; ticks <= kAnimationTicks; ++ticks) {
+        SCOPED_TRACE(ticks);
+        Engine ticked;
+        Engine finished;
+        for (int n : numbers) {
+            ASSERT_TRUE(ticked.click_number(n));
+            ASSERT_TRUE(finished.click_number(n));
+            while (!ticked.tick()) {
+            }
+            for (int t = 0; t < ticks; ++t) {
+                finished.tick();
+            }
+            finished.finish_spin();
+            EXPECT_EQ(trace_line(finished, "", std::nullopt), trace_line(ticked, "", std::nullopt));
+        }
+        EXPECT_GT(finished.game().counts(Family::F12).bets_count, 0);  // bets were laid
+    }
 }
 
 TEST(SpinPipeline, ZeroEntersTheNumbersButNotTheStatisticsOrWindows) {
@@ -115,10 +138,10 @@ TEST(SpinPipeline, DisabledCategoryWindowsStandStill) {
         e.spin(n);
     }
     const GameState& g = e.game();
-    EXPECT_EQ(g.category(CategoryId::RB).list_window.view(), "1010");
+    EXPECT_EQ(g.category(CategoryId::RB).list_window.str(), "1010");
     EXPECT_TRUE(g.category(CategoryId::EO).list_window.empty());
-    EXPECT_EQ(g.category(CategoryId::LM).list_window.view(), "1111");
-    EXPECT_EQ(g.category(CategoryId::D).list_window.view(), "1111");
+    EXPECT_EQ(g.category(CategoryId::LM).list_window.str(), "1111");
+    EXPECT_EQ(g.category(CategoryId::D).list_window.str(), "1111");
     EXPECT_TRUE(g.category(CategoryId::C).list_window.empty());
     EXPECT_EQ(g.numbers.size(), 4U);
 }

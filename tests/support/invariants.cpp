@@ -27,8 +27,8 @@ std::string category_rule(const CategoryState& c, const CategoryInfo& ci) {
     if (c.list_window.size() > 30 || c.ind_window.size() > 29) {
         return name + ": a window longer than the longest chain length";
     }
-    if (!codes_of_family(c.list_window.view(), ci.family) ||
-        !codes_of_family(c.ind_window.view(), ci.family)) {
+    if (!codes_of_family(c.list_window.str(), ci.family) ||
+        !codes_of_family(c.ind_window.str(), ci.family)) {
         return name + ": a window holds a code of another family";
     }
     if (!std::isfinite(c.bet) || c.bet < 0) {
@@ -106,6 +106,14 @@ std::string broken_invariant(const Engine& engine) {
     for (const FamilyOptions& f : kFamilyOptions) {
         if (s.*f.window != list_number(f.chain_lengths, s.*f.chain_length_index)) {
             return "a window length differs from the chain length shown";
+        }
+    }
+    // The spins look for hidden marks only while trend betting is on.
+    if (!s.trend_betting) {
+        for (const SideMarks& m : g.marks) {
+            if (m.hidden) {
+                return "a side is marked hidden while trend betting is off";
+            }
         }
     }
     if (engine.settings_text().size() < static_cast<std::size_t>(kSettingsLines)) {
