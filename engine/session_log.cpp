@@ -1,8 +1,12 @@
 #include "engine/session_log.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
 
 #include "base/amount.h"
+#include "betting/progression.h"
 
 namespace corvane {
 
@@ -26,51 +30,293 @@ int settled_bets(const TableState& table, std::array<LoggedBet, kCategoryCount>&
     return count;
 }
 
-std::span<const LoggedBet> SessionLog::bets(std::size_t i) const {
-    return bets_.span(rows_[i].first_bet, rows_[i].bet_count);
+// ---- How a row is kept ----
+//
+// A row's head byte holds its number and says which details follow:
+//   the bankroll (kOwnBankroll): a varint, 1 + the zigzag of the steps it moved by from the
+//     bankroll of the row before, or 0 and the double's 8 bytes when either of the two is no
+//     whole number of steps;
+//   the bets (kHasBets): a byte with bit index_of(c) for each category c that had one, then per
+//     bet a byte (sides in bits 0-2, won in bit 3, what it paid in bits 4-5), its chain, its
+//     stake as an amount and, unless the bet paid nothing or what its family pays on the stake,
+//     what it paid as an amount.
+// An amount is a varint, 1 + its steps, or 0 and the double's 8 bytes when it is no whole
+// number of steps or below 0. A value is only kept as steps when it reads back bit for bit.
+
+namespace {
+
+// Amounts count in steps of 0,05, the smallest starting bet, so that the stakes and the
+// bankroll of a game are whole numbers of steps.
+constexpr double kStepsPerUnit = 20;
+
+// What a bet paid: nothing, what its family pays on its stake, or an amount that follows. A
+// restart of the progressions between the bet and its win pays a smaller stake than it shows.
+enum PaidCode : std::uint8_t { kNothingPaid = 0, kPaidOnStake = 1, kPaidAmount = 2 };
+
+bool same_bits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+double from_steps(std::int64_t steps) {
+    return static_cast<double>(steps) / kStepsPerUnit;
+}
+
+// The amount as a whole number of steps, when one gives it back bit for bit.
+bool to_steps(double amount, std::int64_t& steps) {
+    const double scaled = amount * kStepsPerUnit;
+    if (!(std::fabs(scaled) < 0x1p52)) {  // also a NaN
+        return false;
+    }
+    steps = static_cast<std::int64_t>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+    return same_bits(from_steps(steps), amount);
+}
+
+std::uint64_t zigzag(std::int64_t v) {
+    return (static_cast<std::uint64_t>(v) << 1) ^ static_cast<std::uint64_t>(v >> 63);
+}
+
+std::int64_t unzigzag(std::uint64_t v) {
+    return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
+}
+
+std::uint8_t* put_varint(std::uint8_t* p, std::uint64_t v) {
+    while (v >= 0x80) {
+        *p++ = static_cast<std::uint8_t>(v | 0x80);
+        v >>= 7;
+    }
+    *p++ = static_cast<std::uint8_t>(v);
+    return p;
+}
+
+std::uint64_t get_varint(const std::uint8_t*& p) {
+    std::uint64_t v = 0;
+    for (int shift = 0;; shift += 7) {
+        const std::uint8_t byte = *p++;
+        v |= static_cast<std::uint64_t>(byte & 0x7f) << shift;
+        if (byte < 0x80) {
+            return v;
+        }
+    }
+}
+
+std::uint8_t* put_double(std::uint8_t* p, double value) {
+    *p++ = 0;
+    std::memcpy(p, &value, sizeof value);
+    return p + sizeof value;
+}
+
+double get_double(const std::uint8_t*& p) {
+    double value = 0;
+    std::memcpy(&value, p, sizeof value);
+    p += sizeof value;
+    return value;
+}
+
+std::uint8_t* put_amount(std::uint8_t* p, double amount) {
+    std::int64_t steps = 0;
+    if (to_steps(amount, steps) && steps >= 0) {
+        return put_varint(p, 1 + static_cast<std::uint64_t>(steps));
+    }
+    return put_double(p, amount);
+}
+
+double get_amount(const std::uint8_t*& p) {
+    const std::uint64_t v = get_varint(p);
+    return v == 0 ? get_double(p) : from_steps(static_cast<std::int64_t>(v - 1));
+}
+
+std::uint8_t* put_bankroll(std::uint8_t* p, double before, double bankroll) {
+    std::int64_t from = 0;
+    std::int64_t to = 0;
+    if (to_steps(before, from) && to_steps(bankroll, to)) {
+        return put_varint(p, 1 + zigzag(to - from));
+    }
+    return put_double(p, bankroll);
+}
+
+double get_bankroll(const std::uint8_t*& p, double before) {
+    const std::uint64_t v = get_varint(p);
+    if (v == 0) {
+        return get_double(p);
+    }
+    std::int64_t from = 0;
+    to_steps(before, from);  // the writer found it a whole number of steps
+    return from_steps(from + unzigzag(v - 1));
+}
+
+std::uint8_t* put_bet(std::uint8_t* p, CategoryId c, const CategorySpin& what) {
+    const std::uint8_t paid = same_bits(what.paid, 0.0) ? kNothingPaid
+                              : same_bits(what.paid, payout(family_of(c), what.stake))
+                                  ? kPaidOnStake
+                                  : kPaidAmount;
+    // A bet lies on at most the three sections of its category.
+    *p++ = static_cast<std::uint8_t>((what.bet_sides & 7U) | (what.won ? 8U : 0U) | paid << 4);
+    *p++ = static_cast<std::uint8_t>(what.chain);
+    p = put_amount(p, what.stake);
+    return paid == kPaidAmount ? put_amount(p, what.paid) : p;
+}
+
+LoggedBet get_bet(const std::uint8_t*& p, CategoryId c) {
+    LoggedBet bet;
+    const std::uint8_t code = *p++;
+    bet.category = c;
+    bet.sides = code & 7U;
+    bet.won = (code & 8U) != 0;
+    bet.chain = *p++;
+    bet.stake = get_amount(p);
+    switch (code >> 4) {
+        case kNothingPaid:
+            bet.paid = 0;
+            break;
+        case kPaidOnStake:
+            bet.paid = payout(family_of(c), bet.stake);
+            break;
+        default:
+            bet.paid = get_amount(p);
+            break;
+    }
+    return bet;
+}
+
+// The bankroll, the category bits, and per bet its two bytes and two amounts.
+constexpr std::size_t kLongestDetails = 9 + 1 + kCategoryCount * (2 + 9 + 9);
+
+}  // namespace
+
+LoggedRow SessionLog::row(std::size_t i) const {
+    const std::size_t group = i / kGroup;
+    std::size_t at = marks_[group].details;
+    double bankroll = marks_[group].bankroll;
+    LoggedRow row;
+    for (std::size_t r = group * kGroup; r <= i; ++r) {
+        const std::uint8_t head = heads_[r];
+        if ((head & (kOwnBankroll | kHasBets)) != 0) {
+            at = read_details(head, at, bankroll, r == i ? &row.bets : nullptr);
+        }
+    }
+    row.number = number(i);
+    row.bankroll = bankroll;
+    return row;
+}
+
+std::size_t SessionLog::read_details(std::uint8_t head, std::size_t at, double& bankroll,
+                                     LoggedBets* bets) const {
+    const std::size_t first = Bytes::placed(at, kMaxDetails);
+    const std::uint8_t* const start = &details_[first];
+    const std::uint8_t* p = start;
+    if ((head & kOwnBankroll) != 0) {
+        bankroll = get_bankroll(p, bankroll);
+    }
+    if ((head & kHasBets) != 0) {
+        const unsigned categories = *p++;
+        for (CategoryId c : kAllCategories) {
+            if (((categories >> index_of(c)) & 1U) != 0) {
+                const LoggedBet bet = get_bet(p, c);
+                if (bets != nullptr) {
+                    bets->push_back(bet);
+                }
+            }
+        }
+    }
+    return first + static_cast<std::size_t>(p - start);
+}
+
+void SessionLog::append(int number, double bankroll, unsigned bets, const TableState* table) {
+    if (size() % kGroup == 0) {
+        marks_.push_back({details_.size(), last_bankroll_});
+    }
+    std::uint8_t head = static_cast<std::uint8_t>(number);
+    if (!same_bits(bankroll, last_bankroll_)) {
+        head |= kOwnBankroll;
+    }
+    if (bets != 0) {
+        head |= kHasBets;
+    }
+    heads_.push_back(head);
+    if ((head & (kOwnBankroll | kHasBets)) != 0) {
+        write_details(head, bankroll, bets, table);
+    }
+}
+
+void SessionLog::write_details(std::uint8_t head, double bankroll, unsigned bets,
+                               const TableState* table) {
+    static_assert(kLongestDetails <= kMaxDetails);
+    const std::size_t first = details_.allocate(kMaxDetails);
+    std::uint8_t* const start = &details_[first];
+    std::uint8_t* p = start;
+    if ((head & kOwnBankroll) != 0) {
+        p = put_bankroll(p, last_bankroll_, bankroll);
+        last_bankroll_ = bankroll;
+    }
+    if ((head & kHasBets) != 0) {
+        *p++ = static_cast<std::uint8_t>(bets);
+        for (CategoryId c : kAllCategories) {
+            if (((bets >> index_of(c)) & 1U) != 0) {
+                p = put_bet(p, c, table->last_spin[index_of(c)]);
+            }
+        }
+    }
+    details_.shrink_to(first + static_cast<std::size_t>(p - start));
 }
 
 void SessionLog::add(const TableState& table) {
-    std::array<LoggedBet, kCategoryCount> settled;
-    const int count = settled_bets(table, settled);
-    const std::size_t first = bets_.allocate(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        bets_[first + static_cast<std::size_t>(k)] = settled[static_cast<std::size_t>(k)];
+    unsigned bets = 0;
+    for (CategoryId c : kAllCategories) {
+        const CategorySpin& what = table.last_spin[index_of(c)];
+        if (what.settled && what.bet_sides != 0) {
+            bets |= 1U << index_of(c);
+        }
     }
-    rows_[rows_.allocate(1)] = {table.bankroll, static_cast<std::uint32_t>(first),
-                                static_cast<std::uint8_t>(table.current_num),
-                                static_cast<std::uint8_t>(count)};
+    append(table.current_num, table.bankroll, bets, &table);
 }
 
 void SessionLog::add_loaded(int number, double bankroll) {
-    rows_[rows_.allocate(1)] = {bankroll, static_cast<std::uint32_t>(bets_.size()),
-                                static_cast<std::uint8_t>(number), 0};
+    append(number, bankroll, 0, nullptr);
 }
 
 void SessionLog::drop_last() {
-    if (rows_.size() != 0) {
-        bets_.shrink_to(rows_[rows_.size() - 1].first_bet);
-        rows_.shrink_to(rows_.size() - 1);
+    if (empty()) {
+        return;
+    }
+    // The details and the bankroll as they stood before the last row came, read from the mark
+    // of its group on.
+    const std::size_t last = size() - 1;
+    const std::size_t group = last / kGroup;
+    std::size_t at = marks_[group].details;
+    double bankroll = marks_[group].bankroll;
+    for (std::size_t r = group * kGroup; r < last; ++r) {
+        const std::uint8_t head = heads_[r];
+        if ((head & (kOwnBankroll | kHasBets)) != 0) {
+            at = read_details(head, at, bankroll, nullptr);
+        }
+    }
+    details_.shrink_to(at);
+    last_bankroll_ = bankroll;
+    heads_.shrink_to(last);
+    if (last % kGroup == 0) {
+        marks_.shrink_to(group);
     }
 }
 
 void SessionLog::clear() {
-    rows_.clear();
-    bets_.clear();
+    heads_.clear();
+    details_.clear();
+    marks_.clear();
+    last_bankroll_ = 0;
     ++generation_;
 }
 
 std::int64_t SessionLog::longest_losing_run(Family family) const {
     std::int64_t run = 0;
     std::int64_t longest = 0;
-    for (std::size_t i = 0; i < size(); ++i) {
-        for (const LoggedBet& bet : bets(i)) {
+    for_each_row([&](std::size_t, const LoggedRow& row) {
+        for (const LoggedBet& bet : row.bets) {
             if (family_of(bet.category) == family) {
                 run = bet.won ? 0 : run + 1;
                 longest = std::max(longest, run);
             }
         }
-    }
+    });
     return longest;
 }
 
@@ -131,9 +377,9 @@ void append_csv_row(std::string& out, std::uint64_t spin, int number, double ban
 
 std::string session_csv(const SessionLog& log) {
     std::string out = csv_header();
-    for (std::size_t i = 0; i < log.size(); ++i) {
-        append_csv_row(out, i + 1, log.number(i), log.bankroll(i), log.bets(i));
-    }
+    log.for_each_row([&out](std::size_t i, const LoggedRow& row) {
+        append_csv_row(out, i + 1, row.number, row.bankroll, row.bets);
+    });
     return out;
 }
 

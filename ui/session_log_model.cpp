@@ -99,7 +99,8 @@ QVariant SessionLogModel::data(const QModelIndex& index, int role) const {
     }
     const CategoryId category = kAllCategories[(column - 3) / kBetColumns];
     const auto what = static_cast<BetColumn>((column - 3) % kBetColumns);
-    const LoggedBet* bet = bet_of(log_.bets(i), category);
+    const LoggedBets bets = log_.bets(i);
+    const LoggedBet* bet = bet_of(bets, category);
     switch (role) {
         case Qt::DisplayRole:
             return bet == nullptr ? QVariant() : bet_text(*bet, what);
