@@ -65,6 +65,17 @@ class BlockStore {
         return first;
     }
 
+    // Adds one slot holding `value` if the last block has room for it; false, and nothing
+    // added, when a block would have to be made first.
+    bool push_back_if_room(const T& value) {
+        if (size_ == blocks_.size() * kBlock) {
+            return false;
+        }
+        blocks_[size_ / kBlock][size_ % kBlock] = value;
+        ++size_;
+        return true;
+    }
+
     // Adds one slot holding `value`.
     void push_back(const T& value) {
         if (size_ == blocks_.size() * kBlock) [[unlikely]] {

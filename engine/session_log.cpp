@@ -250,10 +250,9 @@ void SessionLog::write_details(std::uint8_t head, double bankroll, unsigned bets
     }
     if ((head & kHasBets) != 0) {
         *p++ = static_cast<std::uint8_t>(bets);
-        for (CategoryId c : kAllCategories) {
-            if (((bets >> index_of(c)) & 1U) != 0) {
-                p = put_bet(p, c, table->last_spin[index_of(c)]);
-            }
+        for (unsigned rest = bets; rest != 0; rest &= rest - 1) {
+            const int c = std::countr_zero(rest);
+            p = put_bet(p, kAllCategories[c], table->last_spin[c]);
         }
     }
     details_.shrink_to(first + static_cast<std::size_t>(p - start));
@@ -267,7 +266,13 @@ void SessionLog::add(const TableState& table) {
             bets |= 1U << index_of(c);
         }
     }
-    append(table.current_num, table.bankroll, bets, &table);
+    // Most rows are their number alone, in a group already marked and a block with room.
+    const auto number = static_cast<std::uint8_t>(table.current_num);
+    if (bets == 0 && same_bits(table.bankroll, last_bankroll_) && size() % kGroup != 0 &&
+        heads_.push_back_if_room(number)) {
+        return;
+    }
+    append(number, table.bankroll, bets, &table);
 }
 
 void SessionLog::add_loaded(int number, double bankroll) {

@@ -110,7 +110,9 @@ class SessionLog {
     using Bytes = BlockStore<std::uint8_t, 65536>;
 
     // Adds a row; `bets` has bit index_of(c) for each category c whose bet the table settled.
-    void append(int number, double bankroll, unsigned bets, const TableState* table);
+    // Out of line, so that add() keeps its common case, a number alone, free of any call.
+    [[gnu::noinline]] void append(int number, double bankroll, unsigned bets,
+                                  const TableState* table);
     // The row's bankroll, if it is its own, and its bets after its head.
     void write_details(std::uint8_t head, double bankroll, unsigned bets, const TableState* table);
     // Decodes the details of a row with `head` that come after `at` (where the details before
