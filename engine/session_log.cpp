@@ -222,33 +222,24 @@ std::size_t SessionLog::read_details(std::uint8_t head, std::size_t at, double& 
 }
 
 void SessionLog::append(int number, double bankroll, unsigned bets, const TableState* table) {
+    static_assert(kLongestDetails <= kMaxDetails);
     if (size() % kGroup == 0) {
         marks_.push_back({details_.size(), last_bankroll_});
     }
-    std::uint8_t head = static_cast<std::uint8_t>(number);
-    if (!same_bits(bankroll, last_bankroll_)) {
-        head |= kOwnBankroll;
+    const bool own_bankroll = !same_bits(bankroll, last_bankroll_);
+    heads_.push_back(static_cast<std::uint8_t>(number | (own_bankroll ? kOwnBankroll : 0) |
+                                               (bets != 0 ? kHasBets : 0)));
+    if (!own_bankroll && bets == 0) {
+        return;
     }
-    if (bets != 0) {
-        head |= kHasBets;
-    }
-    heads_.push_back(head);
-    if ((head & (kOwnBankroll | kHasBets)) != 0) {
-        write_details(head, bankroll, bets, table);
-    }
-}
-
-void SessionLog::write_details(std::uint8_t head, double bankroll, unsigned bets,
-                               const TableState* table) {
-    static_assert(kLongestDetails <= kMaxDetails);
     const std::size_t first = details_.allocate(kMaxDetails);
     std::uint8_t* const start = &details_[first];
     std::uint8_t* p = start;
-    if ((head & kOwnBankroll) != 0) {
+    if (own_bankroll) {
         p = put_bankroll(p, last_bankroll_, bankroll);
         last_bankroll_ = bankroll;
     }
-    if ((head & kHasBets) != 0) {
+    if (bets != 0) {
         *p++ = static_cast<std::uint8_t>(bets);
         for (unsigned rest = bets; rest != 0; rest &= rest - 1) {
             const int c = std::countr_zero(rest);

@@ -113,8 +113,6 @@ class SessionLog {
     // Out of line, so that add() keeps its common case, a number alone, free of any call.
     [[gnu::noinline]] void append(int number, double bankroll, unsigned bets,
                                   const TableState* table);
-    // The row's bankroll, if it is its own, and its bets after its head.
-    void write_details(std::uint8_t head, double bankroll, unsigned bets, const TableState* table);
     // Decodes the details of a row with `head` that come after `at` (where the details before
     // them end), and returns where they end; `bankroll` moves to the row's, and `bets` (if
     // given) takes its bets.
