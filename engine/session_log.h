@@ -61,7 +61,8 @@ struct LoggedRow {
 // numbers settle no bet and leave the bankroll as it was, and such a row is one byte, its number.
 // The others add what changed (the bankroll, the bets) in a few bytes each, amounts as whole
 // numbers of 0,05 wherever that gives them back bit for bit. A game of millions of numbers
-// then takes a few megabytes, and a spin does not wait on fresh memory for its row.
+// then takes a few megabytes, and a spin seldom reaches a page of memory the log has not
+// touched before: the first touch of a page costs far more than writing a row.
 class SessionLog {
   public:
     std::size_t size() const { return heads_.size(); }
