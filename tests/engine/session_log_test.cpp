@@ -111,9 +111,9 @@ TEST(SessionLog, UndoNewGameAndLoadFollowTheGame) {
     EXPECT_EQ(log.number(3), 4);
 }
 
-// A long game with short windows lays several bets on most spins, so the log's storage fills
-// block after block, and an undo now and then takes back rows on either side of a block's
-// edge. Every row must still read what the table settled on that spin.
+// A long game with short windows lays several bets on most spins, so the log's rows carry
+// bets of every kind group after group, and an undo now and then takes one back. Every row
+// must still read what the table settled on that spin.
 TEST(SessionLog, LongGameWithUndosReadsWhatEachSpinSettled) {
     Engine e;
     for (int i = 0; i < 7; ++i) {
