@@ -36,10 +36,11 @@ int settled_bets(const TableState& table, std::array<LoggedBet, kCategoryCount>&
 //   the bankroll (kOwnBankroll): a varint, 1 + the zigzag of the steps it moved by from the
 //     bankroll of the row before, or 0 and the double's 8 bytes when either of the two is no
 //     whole number of steps;
-//   the bets (kHasBets): a byte with bit index_of(c) for each category c that had one, then per
-//     bet a byte (sides in bits 0-2, won in bit 3, what it paid in bits 4-5), its chain, its
-//     stake as an amount and, unless the bet paid nothing or what its family pays on the stake,
-//     what it paid as an amount.
+//   the bets (kHasBets), in category order, each as a byte (sides in bits 0-2, won in bit 3,
+//     what it paid in bits 4-5, the row's last bet in bit 6), a byte with its category's index
+//     in bits 0-2 and its chain in bits 3-7 (31: the chain follows in a byte), its stake as an
+//     amount and, unless the bet paid nothing or what its family pays on the stake, what it
+//     paid as an amount.
 // An amount is a varint, 1 + its steps, or 0 and the double's 8 bytes when it is no whole
 // number of steps or below 0. A value is only kept as steps when it reads back bit for bit.
 
@@ -125,15 +126,6 @@ double get_amount(const std::uint8_t*& p) {
     return v == 0 ? get_double(p) : from_steps(static_cast<std::int64_t>(v - 1));
 }
 
-std::uint8_t* put_bankroll(std::uint8_t* p, double before, double bankroll) {
-    std::int64_t from = 0;
-    std::int64_t to = 0;
-    if (to_steps(before, from) && to_steps(bankroll, to)) {
-        return put_varint(p, 1 + zigzag(to - from));
-    }
-    return put_double(p, bankroll);
-}
-
 double get_bankroll(const std::uint8_t*& p, double before) {
     const std::uint64_t v = get_varint(p);
     if (v == 0) {
@@ -144,32 +136,50 @@ double get_bankroll(const std::uint8_t*& p, double before) {
     return from_steps(from + unzigzag(v - 1));
 }
 
-std::uint8_t* put_bet(std::uint8_t* p, CategoryId c, const CategorySpin& what) {
-    const std::uint8_t paid = same_bits(what.paid, 0.0) ? kNothingPaid
-                              : same_bits(what.paid, payout(family_of(c), what.stake))
-                                  ? kPaidOnStake
-                                  : kPaidAmount;
+// A bet's two bytes: its sides, whether it won, what it paid and whether it is the row's last;
+// its category and its chain, or kChainFollows and the chain in a byte of its own.
+constexpr unsigned kLastBet = 0x40;
+constexpr unsigned kChainFollows = 31;
+
+std::uint8_t* put_bet(std::uint8_t* p, int c, const CategorySpin& what, bool last) {
+    const CategoryId category = kAllCategories[c];
+    const unsigned paid = same_bits(what.paid, 0.0) ? kNothingPaid
+                          : same_bits(what.paid, payout(family_of(category), what.stake))
+                              ? kPaidOnStake
+                              : kPaidAmount;
     // A bet lies on at most the three sections of its category.
-    *p++ = static_cast<std::uint8_t>((what.bet_sides & 7U) | (what.won ? 8U : 0U) | paid << 4);
-    *p++ = static_cast<std::uint8_t>(what.chain);
+    *p++ = static_cast<std::uint8_t>((what.bet_sides & 7U) | (what.won ? 8U : 0U) | paid << 4 |
+                                     (last ? kLastBet : 0U));
+    const auto chain = static_cast<std::uint8_t>(what.chain);
+    if (chain < kChainFollows) {
+        *p++ = static_cast<std::uint8_t>(static_cast<unsigned>(c) | chain << 3);
+    } else {
+        *p++ = static_cast<std::uint8_t>(static_cast<unsigned>(c) | kChainFollows << 3);
+        *p++ = chain;
+    }
     p = put_amount(p, what.stake);
     return paid == kPaidAmount ? put_amount(p, what.paid) : p;
 }
 
-LoggedBet get_bet(const std::uint8_t*& p, CategoryId c) {
+LoggedBet get_bet(const std::uint8_t*& p, bool& last) {
     LoggedBet bet;
     const std::uint8_t code = *p++;
-    bet.category = c;
+    const std::uint8_t where = *p++;
+    bet.category = kAllCategories[where & 7U];
     bet.sides = code & 7U;
     bet.won = (code & 8U) != 0;
-    bet.chain = *p++;
+    last = (code & kLastBet) != 0;
+    bet.chain = static_cast<std::uint8_t>(where >> 3);
+    if (bet.chain == kChainFollows) {
+        bet.chain = *p++;
+    }
     bet.stake = get_amount(p);
-    switch (code >> 4) {
+    switch ((code >> 4) & 3U) {
         case kNothingPaid:
             bet.paid = 0;
             break;
         case kPaidOnStake:
-            bet.paid = payout(family_of(c), bet.stake);
+            bet.paid = payout(family_of(bet.category), bet.stake);
             break;
         default:
             bet.paid = get_amount(p);
@@ -178,8 +188,8 @@ LoggedBet get_bet(const std::uint8_t*& p, CategoryId c) {
     return bet;
 }
 
-// The bankroll, the category bits, and per bet its two bytes and two amounts.
-constexpr std::size_t kLongestDetails = 9 + 1 + kCategoryCount * (2 + 9 + 9);
+// The bankroll, and per bet its three bytes and two amounts.
+constexpr std::size_t kLongestDetails = 9 + kCategoryCount * (3 + 9 + 9);
 
 }  // namespace
 
@@ -208,13 +218,10 @@ std::size_t SessionLog::read_details(std::uint8_t head, std::size_t at, double& 
         bankroll = get_bankroll(p, bankroll);
     }
     if ((head & kHasBets) != 0) {
-        const unsigned categories = *p++;
-        for (CategoryId c : kAllCategories) {
-            if (((categories >> index_of(c)) & 1U) != 0) {
-                const LoggedBet bet = get_bet(p, c);
-                if (bets != nullptr) {
-                    bets->push_back(bet);
-                }
+        for (bool last = false; !last;) {
+            const LoggedBet bet = get_bet(p, last);
+            if (bets != nullptr) {
+                bets->push_back(bet);
             }
         }
     }
@@ -236,15 +243,15 @@ void SessionLog::append(int number, double bankroll, unsigned bets, const TableS
     std::uint8_t* const start = &details_[first];
     std::uint8_t* p = start;
     if (own_bankroll) {
-        p = put_bankroll(p, last_bankroll_, bankroll);
-        last_bankroll_ = bankroll;
+        std::int64_t steps = 0;
+        const bool in_steps = to_steps(bankroll, steps);
+        p = in_steps && last_in_steps_ ? put_varint(p, 1 + zigzag(steps - last_steps_))
+                                       : put_double(p, bankroll);
+        remember_bankroll(bankroll, in_steps, steps);
     }
-    if (bets != 0) {
-        *p++ = static_cast<std::uint8_t>(bets);
-        for (unsigned rest = bets; rest != 0; rest &= rest - 1) {
-            const int c = std::countr_zero(rest);
-            p = put_bet(p, kAllCategories[c], table->last_spin[c]);
-        }
+    for (unsigned rest = bets; rest != 0; rest &= rest - 1) {
+        const int c = std::countr_zero(rest);
+        p = put_bet(p, c, table->last_spin[c], (rest & (rest - 1)) == 0);
     }
     details_.shrink_to(first + static_cast<std::size_t>(p - start));
 }
@@ -287,7 +294,9 @@ void SessionLog::drop_last() {
         }
     }
     details_.shrink_to(at);
-    last_bankroll_ = bankroll;
+    std::int64_t steps = 0;
+    const bool in_steps = to_steps(bankroll, steps);
+    remember_bankroll(bankroll, in_steps, steps);
     heads_.shrink_to(last);
     if (last % kGroup == 0) {
         marks_.shrink_to(group);
@@ -298,7 +307,7 @@ void SessionLog::clear() {
     heads_.clear();
     details_.clear();
     marks_.clear();
-    last_bankroll_ = 0;
+    remember_bankroll(0, true, 0);
     ++generation_;
 }
 

@@ -120,10 +120,20 @@ class SessionLog {
     std::size_t read_details(std::uint8_t head, std::size_t at, double& bankroll,
                              LoggedBets* bets) const;
 
+    // The last row's bankroll, and its steps of 0,05 when it is a whole number of them: the
+    // next bankroll of its own is written as the steps it moved by.
+    void remember_bankroll(double bankroll, bool in_steps, std::int64_t steps) {
+        last_bankroll_ = bankroll;
+        last_in_steps_ = in_steps;
+        last_steps_ = steps;
+    }
+
     Bytes heads_;    // a byte a row
     Bytes details_;  // what the rows with more than a number add, one after the other
     BlockStore<Mark> marks_;
     double last_bankroll_ = 0;  // the last row's bankroll, or 0 in an empty log
+    bool last_in_steps_ = true;
+    std::int64_t last_steps_ = 0;
     std::uint64_t generation_ = 0;
 };
 

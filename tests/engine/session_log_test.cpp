@@ -261,7 +261,8 @@ TEST(SessionLog, EveryAmountReadsBackBitForBit) {
             what.won = coin(2);
             what.stake = pick(amounts);
             what.paid = coin(2) ? info(family_of(c)).payout * what.stake : pick(amounts);
-            what.chain = coin(8) ? 255 : std::uniform_int_distribution<int>(0, 22)(gen);
+            what.chain = coin(4) ? std::uniform_int_distribution<int>(0, 255)(gen)
+                                 : std::uniform_int_distribution<int>(0, 22)(gen);
             if (what.settled && what.bet_sides != 0) {
                 row.bets.push_back({what.stake, what.paid, c, what.bet_sides,
                                     static_cast<std::uint8_t>(what.chain), what.won});
