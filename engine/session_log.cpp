@@ -126,14 +126,11 @@ double get_amount(const std::uint8_t*& p) {
     return v == 0 ? get_double(p) : from_steps(static_cast<std::int64_t>(v - 1));
 }
 
-double get_bankroll(const std::uint8_t*& p, double before) {
-    const std::uint64_t v = get_varint(p);
-    if (v == 0) {
-        return get_double(p);
+// Passes over an amount.
+void skip_amount(const std::uint8_t*& p) {
+    if (get_varint(p) == 0) {
+        p += sizeof(double);
     }
-    std::int64_t from = 0;
-    to_steps(before, from);  // the writer found it a whole number of steps
-    return from_steps(from + unzigzag(v - 1));
 }
 
 // A bet's two bytes: its sides, whether it won, what it paid and whether it is the row's last;
@@ -188,6 +185,20 @@ LoggedBet get_bet(const std::uint8_t*& p, bool& last) {
     return bet;
 }
 
+// Passes over a bet, which says whether it is the row's last.
+void skip_bet(const std::uint8_t*& p, bool& last) {
+    const std::uint8_t code = *p++;
+    const std::uint8_t where = *p++;
+    if ((where >> 3) == kChainFollows) {
+        ++p;
+    }
+    skip_amount(p);
+    if (((code >> 4) & 3U) == kPaidAmount) {
+        skip_amount(p);
+    }
+    last = (code & kLastBet) != 0;
+}
+
 // The bankroll, and per bet its three bytes and two amounts.
 constexpr std::size_t kLongestDetails = 9 + kCategoryCount * (3 + 9 + 9);
 
@@ -195,37 +206,57 @@ constexpr std::size_t kLongestDetails = 9 + kCategoryCount * (3 + 9 + 9);
 
 LoggedRow SessionLog::row(std::size_t i) const {
     const std::size_t group = i / kGroup;
-    std::size_t at = marks_[group].details;
-    double bankroll = marks_[group].bankroll;
-    LoggedRow row;
-    for (std::size_t r = group * kGroup; r <= i; ++r) {
-        const std::uint8_t head = heads_[r];
-        if ((head & (kOwnBankroll | kHasBets)) != 0) {
-            at = read_details(head, at, bankroll, r == i ? &row.bets : nullptr);
+    Place place = place_at_mark(group);
+    const std::uint8_t* const heads = group_heads(group);
+    for (std::size_t r = 0; r < i % kGroup; ++r) {
+        if ((heads[r] & kDetails) != 0) {
+            pass(place, heads[r], nullptr);
         }
     }
+    LoggedRow row;
+    pass(place, heads_[i], &row.bets);
     row.number = number(i);
-    row.bankroll = bankroll;
+    row.bankroll = bankroll_of(place);
     return row;
 }
 
-std::size_t SessionLog::read_details(std::uint8_t head, std::size_t at, double& bankroll,
-                                     LoggedBets* bets) const {
-    const std::size_t first = Bytes::placed(at, kMaxDetails);
+SessionLog::Place SessionLog::place_at_mark(std::size_t group) const {
+    Place place;
+    place.details = marks_[group].details;
+    place.amount = marks_[group].bankroll;
+    place.in_steps = to_steps(place.amount, place.steps);
+    return place;
+}
+
+void SessionLog::pass(Place& place, std::uint8_t head, LoggedBets* bets) const {
+    if ((head & kDetails) == 0) {
+        return;
+    }
+    const std::size_t first = Bytes::placed(place.details, kMaxDetails);
     const std::uint8_t* const start = &details_[first];
     const std::uint8_t* p = start;
     if ((head & kOwnBankroll) != 0) {
-        bankroll = get_bankroll(p, bankroll);
+        if (const std::uint64_t v = get_varint(p); v != 0) {
+            place.steps += unzigzag(v - 1);  // the row before was a whole number of steps
+        } else {
+            place.amount = get_double(p);
+            place.in_steps = to_steps(place.amount, place.steps);
+        }
     }
     if ((head & kHasBets) != 0) {
         for (bool last = false; !last;) {
-            const LoggedBet bet = get_bet(p, last);
             if (bets != nullptr) {
-                bets->push_back(bet);
+                bets->push_back(get_bet(p, last));
+            } else {
+                skip_bet(p, last);
             }
         }
     }
-    return first + static_cast<std::size_t>(p - start);
+    place.details = first + static_cast<std::size_t>(p - start);
+}
+
+double SessionLog::bankroll_of(const Place& place) {
+    return place.in_steps ? from_steps(place.steps) : place.amount;
 }
 
 void SessionLog::append(int number, double bankroll, unsigned bets, const TableState* table) {
@@ -285,18 +316,15 @@ void SessionLog::drop_last() {
     // of its group on.
     const std::size_t last = size() - 1;
     const std::size_t group = last / kGroup;
-    std::size_t at = marks_[group].details;
-    double bankroll = marks_[group].bankroll;
-    for (std::size_t r = group * kGroup; r < last; ++r) {
-        const std::uint8_t head = heads_[r];
-        if ((head & (kOwnBankroll | kHasBets)) != 0) {
-            at = read_details(head, at, bankroll, nullptr);
+    Place place = place_at_mark(group);
+    const std::uint8_t* const heads = group_heads(group);
+    for (std::size_t r = 0; r < last % kGroup; ++r) {
+        if ((heads[r] & kDetails) != 0) {
+            pass(place, heads[r], nullptr);
         }
     }
-    details_.shrink_to(at);
-    std::int64_t steps = 0;
-    const bool in_steps = to_steps(bankroll, steps);
-    remember_bankroll(bankroll, in_steps, steps);
+    details_.shrink_to(place.details);
+    remember_bankroll(bankroll_of(place), place.in_steps, place.steps);
     heads_.shrink_to(last);
     if (last % kGroup == 0) {
         marks_.shrink_to(group);
@@ -314,14 +342,18 @@ void SessionLog::clear() {
 std::int64_t SessionLog::longest_losing_run(Family family) const {
     std::int64_t run = 0;
     std::int64_t longest = 0;
-    for_each_row([&](std::size_t, const LoggedRow& row) {
-        for (const LoggedBet& bet : row.bets) {
+    Place place;
+    LoggedBets bets;
+    for (std::size_t i = 0; i < size(); ++i) {
+        bets.clear();
+        pass(place, heads_[i], &bets);
+        for (const LoggedBet& bet : bets) {
             if (family_of(bet.category) == family) {
                 run = bet.won ? 0 : run + 1;
                 longest = std::max(longest, run);
             }
         }
-    });
+    }
     return longest;
 }
 

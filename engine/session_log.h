@@ -98,6 +98,7 @@ class SessionLog {
     static constexpr std::uint8_t kNumberBits = 0x3f;
     static constexpr std::uint8_t kOwnBankroll = 0x40;  // the bankroll differs from the row before
     static constexpr std::uint8_t kHasBets = 0x80;
+    static constexpr std::uint8_t kDetails = kOwnBankroll | kHasBets;
     static_assert(kMaxNumber <= kNumberBits);
     // Every group of rows starts at a mark, so reading a row decodes no more than a group.
     static constexpr std::size_t kGroup = 64;
@@ -109,19 +110,34 @@ class SessionLog {
     // they lie in one block, and then cut to what they took.
     static constexpr std::size_t kMaxDetails = 128;
     using Bytes = BlockStore<std::uint8_t, 65536>;
+    static_assert(Bytes::kBlock % kGroup == 0);
+
+    // The heads of a group's rows, side by side: a group never spans two blocks.
+    const std::uint8_t* group_heads(std::size_t group) const { return &heads_[group * kGroup]; }
 
     // Adds a row; `bets` has bit index_of(c) for each category c whose bet the table settled.
     // Out of line, so that add() keeps its common case, a number alone, free of any call.
     [[gnu::noinline]] void append(int number, double bankroll, unsigned bets,
                                   const TableState* table);
-    // Decodes the details of a row with `head` that come after `at` (where the details before
-    // them end), and returns where they end; `bankroll` moves to the row's, and `bets` (if
-    // given) takes its bets.
-    std::size_t read_details(std::uint8_t head, std::size_t at, double& bankroll,
-                             LoggedBets* bets) const;
+    // How far a reader has come: where the details read so far end, and the bankroll of the
+    // row last read: its steps of 0,05 when it is a whole number of them (so that the moves
+    // that follow add up as whole numbers), else the amount itself.
+    struct Place {
+        std::size_t details = 0;
+        bool in_steps = true;
+        std::int64_t steps = 0;
+        double amount = 0;
+    };
+    // Just before the group's first row.
+    Place place_at_mark(std::size_t group) const;
+    // Moves `place` past a row with `head`, decoding its bets into `bets` if given, else
+    // passing over them.
+    void pass(Place& place, std::uint8_t head, LoggedBets* bets) const;
+    static double bankroll_of(const Place& place);
 
-    // The last row's bankroll, and its steps of 0,05 when it is a whole number of them: the
-    // next bankroll of its own is written as the steps it moved by.
+    // The last row's bankroll, and its steps of 0,05 when it is a whole number of them (always
+    // as to_steps() finds them, as a reader does): the next bankroll of its own is written as
+    // the steps it moved by.
     void remember_bankroll(double bankroll, bool in_steps, std::int64_t steps) {
         last_bankroll_ = bankroll;
         last_in_steps_ = in_steps;
@@ -139,15 +155,14 @@ class SessionLog {
 
 template <typename F>
 void SessionLog::for_each_row(F&& f) const {
-    std::size_t at = 0;
+    Place place;  // as the first mark has it
     LoggedRow row;
     for (std::size_t i = 0; i < size(); ++i) {
         const std::uint8_t head = heads_[i];
         row.bets.clear();
-        if ((head & (kOwnBankroll | kHasBets)) != 0) {
-            at = read_details(head, at, row.bankroll, &row.bets);
-        }
+        pass(place, head, &row.bets);
         row.number = head & kNumberBits;
+        row.bankroll = bankroll_of(place);
         f(i, std::as_const(row));
     }
 }
