@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "base/amount.h"
-#include "betting/progression.h"
 
 namespace corvane {
 
@@ -53,6 +52,13 @@ constexpr double kStepsPerUnit = 20;
 // What a bet paid: nothing, what its family pays on its stake, or an amount that follows. A
 // restart of the progressions between the bet and its win pays a smaller stake than it shows.
 enum PaidCode : std::uint8_t { kNothingPaid = 0, kPaidOnStake = 1, kPaidAmount = 2 };
+
+// What a won bet of the family pays on its stake, as the table pays it. A bet that paid
+// exactly this keeps no payout of its own; writer and reader both work it out here, so a payout
+// the table worked out otherwise is simply kept as it is.
+double paid_on(CategoryId category, double stake) {
+    return info(family_of(category)).payout * stake;
+}
 
 bool same_bits(double a, double b) {
     return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
@@ -140,10 +146,9 @@ constexpr unsigned kChainFollows = 31;
 
 std::uint8_t* put_bet(std::uint8_t* p, int c, const CategorySpin& what, bool last) {
     const CategoryId category = kAllCategories[c];
-    const unsigned paid = same_bits(what.paid, 0.0) ? kNothingPaid
-                          : same_bits(what.paid, payout(family_of(category), what.stake))
-                              ? kPaidOnStake
-                              : kPaidAmount;
+    const unsigned paid = same_bits(what.paid, 0.0)                             ? kNothingPaid
+                          : same_bits(what.paid, paid_on(category, what.stake)) ? kPaidOnStake
+                                                                                : kPaidAmount;
     // A bet lies on at most the three sections of its category.
     *p++ = static_cast<std::uint8_t>((what.bet_sides & 7U) | (what.won ? 8U : 0U) | paid << 4 |
                                      (last ? kLastBet : 0U));
@@ -176,7 +181,7 @@ LoggedBet get_bet(const std::uint8_t*& p, bool& last) {
             bet.paid = 0;
             break;
         case kPaidOnStake:
-            bet.paid = payout(family_of(bet.category), bet.stake);
+            bet.paid = paid_on(bet.category, bet.stake);
             break;
         default:
             bet.paid = get_amount(p);
