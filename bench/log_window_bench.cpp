@@ -61,6 +61,33 @@ BENCHMARK(BM_SpinAndUndo)
     ->ArgNames({"numbers", "log"})
     ->Unit(benchmark::kMicrosecond);
 
+// The same with the log open after a game played through the engine, whose rows carry bets
+// and bankrolls: the log decodes what it shows from them.
+void BM_SpinAndUndoAfterPlay(benchmark::State& state) {
+    MainWindow w;
+    w.show();
+    std::uint64_t x = 20261209;
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        x = x * 6364136223846793005ULL + 1442695040888963407ULL;
+        w.engine().spin(static_cast<int>((x >> 33) % 37));
+    }
+    w.refresh();
+    QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+    QWidget* log = w.findChild<QWidget*>(QStringLiteral("SessionLogWindow"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        click_and_run(w, 17);
+        log->repaint();
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+        log->repaint();
+    }
+}
+BENCHMARK(BM_SpinAndUndoAfterPlay)
+    ->Arg(100)
+    ->Arg(1000000)
+    ->ArgName("numbers")
+    ->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

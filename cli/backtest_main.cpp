@@ -68,17 +68,18 @@ int run_script(std::istream& in, bool trace) {
     return 0;
 }
 
-int script_mode(const std::string& script, bool trace) {
+int script_mode(const corvane::BacktestOptions& options) {
+    const std::string& script = options.script;
     std::ios::sync_with_stdio(false);
     if (script == "-") {
-        return run_script(std::cin, trace);
+        return run_script(std::cin, options.trace);
     }
     std::ifstream file(script, std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "corvane-backtest: cannot open file %s\n", script.c_str());
         return 2;
     }
-    return run_script(file, trace);
+    return run_script(file, options.trace);
 }
 
 // ---- Backtests ----
@@ -102,66 +103,81 @@ std::optional<std::string> configure(corvane::Engine& configured,
     return std::nullopt;
 }
 
-int backtest_mode(const corvane::BacktestOptions& options) {
-    corvane::Engine configured;
-    if (const std::optional<std::string> error = configure(configured, options.settings)) {
-        return file_error(*error);
-    }
+// The numbers of every number file, one game each, and how many spins all games make with the
+// random one.
+struct Games {
+    std::vector<std::vector<std::uint8_t>> numbers;
+    std::uint64_t total = 0;
+};
 
-    // Every file is checked before anything is played.
-    std::vector<std::vector<std::uint8_t>> games;
-    std::uint64_t total = options.random.value_or(0);
+// Every file is checked before anything is played: an error message for the first that cannot
+// be used.
+std::optional<std::string> read_games(const corvane::BacktestOptions& options, Games& games) {
+    games.total = options.random.value_or(0);
     for (const std::string& path : options.files) {
         std::string bytes;
         if (auto error = corvane::read_named_file(path, "number file", corvane::kMaxNumberFileBytes,
                                                   bytes)) {
-            return file_error(*error);
+            return error;
         }
         corvane::NumberFile parsed = corvane::parse_number_file(bytes);
         if (parsed.error) {
-            return file_error(path + ": " + *parsed.error);
+            return path + ": " + *parsed.error;
         }
-        total += parsed.numbers.size();
-        games.push_back(std::move(parsed.numbers));
+        games.total += parsed.numbers.size();
+        games.numbers.push_back(std::move(parsed.numbers));
     }
+    return std::nullopt;
+}
 
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-    std::optional<corvane::StreamingFile> csv;
-    if (options.csv) {
-        csv.emplace(*options.csv);
-        csv->write(corvane::csv_header());
-        if (!csv->ok()) {
-            return file_error("Cannot create file " + *options.csv);
-        }
+// Starts the --csv file with its header, if one was asked for; an error message when it cannot
+// be made.
+std::optional<std::string> open_csv(const corvane::BacktestOptions& options,
+                                    std::optional<corvane::StreamingFile>& csv) {
+    if (!options.csv) {
+        return std::nullopt;
     }
-    corvane::Runner runner(options.trace, total, csv ? &*csv : nullptr);
+    csv.emplace(*options.csv);
+    csv->write(corvane::csv_header());
+    if (!csv->ok()) {
+        return "Cannot create file " + *options.csv;
+    }
+    return std::nullopt;
+}
+
+// Plays the random game first, then each file's, letting go of a file's numbers once played.
+std::vector<corvane::RunSummary> play_games(const corvane::BacktestOptions& options,
+                                            const corvane::Engine& configured,
+                                            const corvane::RunSetup& setup, Games& games,
+                                            corvane::Runner& runner) {
     std::vector<corvane::RunSummary> runs;
-    corvane::RunSetup setup;
-    setup.settings_file = options.settings;
     if (options.random) {
-        setup.seed = options.seed.value_or(corvane::kDefaultSeed);
         corvane::RandomNumbers numbers(*setup.seed);
         runs.push_back(
             runner.run(configured, "random", *options.random, [&] { return numbers.next(); }));
     }
-    for (std::size_t g = 0; g < games.size(); ++g) {
-        const std::vector<std::uint8_t>& numbers = games[g];
+    for (std::size_t g = 0; g < games.numbers.size(); ++g) {
+        const std::vector<std::uint8_t>& numbers = games.numbers[g];
         std::size_t i = 0;
         runs.push_back(runner.run(configured, options.files[g], numbers.size(),
                                   [&] { return static_cast<int>(numbers[i++]); }));
-        games[g] = {};
+        games.numbers[g] = {};
     }
     runner.finish();
-    if (csv && !csv->commit()) {
-        return file_error("Cannot create file " + *options.csv);
-    }
+    return runs;
+}
 
-    const corvane::Settings& settings = configured.settings();
+void print_summary(const corvane::BacktestOptions& options,
+                   const std::vector<corvane::RunSummary>& runs, const corvane::Settings& settings,
+                   const corvane::RunSetup& setup) {
     const std::string out = options.json ? corvane::summary_json(runs, settings, setup) + "\n"
                                          : corvane::summary_text(runs, settings, setup);
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fflush(stdout);
+}
+
+// A game whose observed bets did not add up to its bankroll, on standard error.
+void warn_of_mismatches(const std::vector<corvane::RunSummary>& runs) {
     for (const corvane::RunSummary& r : runs) {
         if (r.mismatched_spins != 0) {
             std::fprintf(stderr,
@@ -170,6 +186,38 @@ int backtest_mode(const corvane::BacktestOptions& options) {
                          r.name.c_str(), static_cast<long long>(r.mismatched_spins));
         }
     }
+}
+
+int backtest_mode(const corvane::BacktestOptions& options) {
+    corvane::Engine configured;
+    if (const std::optional<std::string> error = configure(configured, options.settings)) {
+        return file_error(*error);
+    }
+    Games games;
+    if (const std::optional<std::string> error = read_games(options, games)) {
+        return file_error(*error);
+    }
+
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    std::optional<corvane::StreamingFile> csv;
+    if (const std::optional<std::string> error = open_csv(options, csv)) {
+        return file_error(*error);
+    }
+    corvane::RunSetup setup;
+    setup.settings_file = options.settings;
+    if (options.random) {
+        setup.seed = options.seed.value_or(corvane::kDefaultSeed);
+    }
+    corvane::Runner runner(options.trace, games.total, csv ? &*csv : nullptr);
+    const std::vector<corvane::RunSummary> runs =
+        play_games(options, configured, setup, games, runner);
+    if (csv && !csv->commit()) {
+        return file_error("Cannot create file " + *options.csv);
+    }
+
+    print_summary(options, runs, configured.settings(), setup);
+    warn_of_mismatches(runs);
     return 0;
 }
 
@@ -228,6 +276,30 @@ int sessions_mode(const corvane::BacktestOptions& options) {
     return 0;
 }
 
+int help_mode(const corvane::BacktestOptions&) {
+    std::fputs(corvane::backtest_usage(), stdout);
+    return 0;
+}
+
+// What each mode of the tool does, all with the same options and exit status; a new mode is a
+// function of its own and a line here.
+int run_mode(const corvane::BacktestOptions& options) {
+    using Mode = corvane::BacktestOptions::Mode;
+    switch (options.mode) {
+        case Mode::Help:
+            return help_mode(options);
+        case Mode::Script:
+            return script_mode(options);
+        case Mode::Backtest:
+            return backtest_mode(options);
+        case Mode::Sessions:
+            return sessions_mode(options);
+        case Mode::Wheel:
+            return corvane::wheel_report_mode(options);
+    }
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -239,19 +311,5 @@ int main(int argc, char** argv) {
         }
         return usage_error(error->message);
     }
-    const auto& options = std::get<corvane::BacktestOptions>(parsed);
-    switch (options.mode) {
-        case corvane::BacktestOptions::Mode::Help:
-            std::fputs(corvane::backtest_usage(), stdout);
-            return 0;
-        case corvane::BacktestOptions::Mode::Script:
-            return script_mode(options.script, options.trace);
-        case corvane::BacktestOptions::Mode::Backtest:
-            return backtest_mode(options);
-        case corvane::BacktestOptions::Mode::Sessions:
-            return sessions_mode(options);
-        case corvane::BacktestOptions::Mode::Wheel:
-            return corvane::wheel_report_mode(options);
-    }
-    return 2;
+    return run_mode(std::get<corvane::BacktestOptions>(parsed));
 }

@@ -99,14 +99,20 @@ QVariant SessionLogModel::data(const QModelIndex& index, int role) const {
     }
     const CategoryId category = kAllCategories[(column - 3) / kBetColumns];
     const auto what = static_cast<BetColumn>((column - 3) % kBetColumns);
-    const LoggedBet* bet = bet_of(log_.bets(i), category);
+    // The log decodes a row when it is asked for one, so only the roles that show the bet ask.
     switch (role) {
-        case Qt::DisplayRole:
+        case Qt::DisplayRole: {
+            const LoggedBets bets = log_.bets(i);
+            const LoggedBet* bet = bet_of(bets, category);
             return bet == nullptr ? QVariant() : bet_text(*bet, what);
+        }
         case Qt::BackgroundRole:
             return index_of(category) % 2 == 1 ? QVariant(QBrush(kBand)) : QVariant();
-        case Qt::ForegroundRole:
+        case Qt::ForegroundRole: {
+            const LoggedBets bets = log_.bets(i);
+            const LoggedBet* bet = bet_of(bets, category);
             return bet != nullptr && !bet->won ? QVariant(QBrush(skin::colour::kGrey)) : QVariant();
+        }
         case Qt::TextAlignmentRole:
             return what == BetColumn::Stake || what == BetColumn::Paid
                        ? QVariant(Qt::AlignRight | Qt::AlignVCenter)

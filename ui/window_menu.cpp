@@ -8,11 +8,12 @@ namespace corvane {
 
 namespace {
 
-// The terms Corvane is given under, as the About box states them; the package's copyright file
-// says the same.
+// The terms Corvane is given under, as the About box states them; LICENSE and the package's
+// copyright file hold the licence's full text.
 constexpr const char* kLicence =
-    "Copyright 2026 the Corvane developers. All rights reserved: no licence for Corvane has "
-    "been published yet.";
+    "Copyright 2026 The Corvane developers. Corvane is published under the MIT licence: anyone "
+    "may use, copy, change, publish and sell it, provided the copyright and licence notice go "
+    "with every copy. It comes without any warranty.";
 
 QAction* add(QMenu* menu, const QString& text, const std::function<void()>& action) {
     QAction* a = menu->addAction(text);

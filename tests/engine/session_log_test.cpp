@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -108,9 +111,9 @@ TEST(SessionLog, UndoNewGameAndLoadFollowTheGame) {
     EXPECT_EQ(log.number(3), 4);
 }
 
-// A long game with short windows lays several bets on most spins, so the log's storage fills
-// block after block, and an undo now and then takes back rows on either side of a block's
-// edge. Every row must still read what the table settled on that spin.
+// A long game with short windows lays several bets on most spins, so the log's rows carry
+// bets of every kind group after group, and an undo now and then takes one back. Every row
+// must still read what the table settled on that spin.
 TEST(SessionLog, LongGameWithUndosReadsWhatEachSpinSettled) {
     Engine e;
     for (int i = 0; i < 7; ++i) {
@@ -158,6 +161,179 @@ TEST(SessionLog, LongGameWithUndosReadsWhatEachSpinSettled) {
         multi += bets.size() > 1 ? 1 : 0;
     }
     EXPECT_GT(multi, expected.size() / 4);  // the rows do hold several bets each
+}
+
+// Doubles compared bit for bit, so that -0 is not 0 and a NaN is itself.
+std::uint64_t bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+struct ExpectedRow {
+    int number;
+    double bankroll;
+    std::vector<LoggedBet> bets;
+};
+
+void expect_row(const LoggedRow& row, const ExpectedRow& expected, std::size_t i) {
+    ASSERT_EQ(row.number, expected.number) << "row " << i;
+    ASSERT_EQ(bits(row.bankroll), bits(expected.bankroll)) << "row " << i;
+    ASSERT_EQ(row.bets.size(), expected.bets.size()) << "row " << i;
+    for (std::size_t k = 0; k < row.bets.size(); ++k) {
+        const LoggedBet& got = row.bets[k];
+        const LoggedBet& want = expected.bets[k];
+        EXPECT_EQ(got.category, want.category) << "row " << i;
+        EXPECT_EQ(got.sides, want.sides) << "row " << i;
+        EXPECT_EQ(bits(got.stake), bits(want.stake)) << "row " << i << " stake " << want.stake;
+        EXPECT_EQ(bits(got.paid), bits(want.paid)) << "row " << i << " paid " << want.paid;
+        EXPECT_EQ(got.won, want.won) << "row " << i;
+        EXPECT_EQ(got.chain, want.chain) << "row " << i;
+    }
+}
+
+// Every row read on its own, every row read in one pass, and a copy of the log.
+void expect_log(const SessionLog& log, const std::vector<ExpectedRow>& expected) {
+    ASSERT_EQ(log.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_NO_FATAL_FAILURE(expect_row(log.row(i), expected[i], i));
+        ASSERT_EQ(log.number(i), expected[i].number) << "row " << i;
+    }
+    std::size_t passed = 0;
+    log.for_each_row([&](std::size_t i, const LoggedRow& row) {
+        ASSERT_EQ(i, passed++);
+        expect_row(row, expected[i], i);
+    });
+    EXPECT_EQ(passed, expected.size());
+    const SessionLog copy = log;
+    ASSERT_EQ(copy.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        ASSERT_NO_FATAL_FAILURE(expect_row(copy.row(i), expected[i], i));
+    }
+}
+
+// The log keeps amounts as whole numbers of 0,05 where that gives them back exactly, and as
+// they are otherwise; a bet's payout is left out when it is what the family pays on the stake.
+// Rows built straight from tables, with every kind of amount, must all read back bit for bit,
+// also after rows are taken back across the log's groups of rows.
+TEST(SessionLog, EveryAmountReadsBackBitForBit) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<double> amounts = {0.0,
+                                         -0.0,
+                                         0.05,
+                                         0.15,
+                                         0.1 + 0.2,
+                                         1.0,
+                                         2.5,
+                                         16384.0,
+                                         -7.0,
+                                         1e-7,
+                                         1e300,
+                                         std::numeric_limits<double>::denorm_min(),
+                                         std::ldexp(1.0, 46),
+                                         std::ldexp(1.0, 46) + 0.25,
+                                         std::ldexp(1.0, 48),
+                                         std::numeric_limits<double>::infinity(),
+                                         nan};
+    std::mt19937 gen(11);
+    auto pick = [&](const std::vector<double>& from) {
+        return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(gen)];
+    };
+    auto coin = [&](int in) { return std::uniform_int_distribution<int>(0, in - 1)(gen) == 0; };
+
+    SessionLog log;
+    std::vector<ExpectedRow> expected;
+    double bankroll = 1000000;
+    auto add_row = [&] {
+        TableState table;
+        table.current_num = std::uniform_int_distribution<int>(0, kMaxNumber)(gen);
+        if (coin(2)) {
+            bankroll = coin(3) ? pick(amounts) : bankroll + pick({-2.0, 0.05, 8.0, 0.1});
+        }
+        table.bankroll = bankroll;
+        ExpectedRow row{table.current_num, bankroll, {}};
+        for (CategoryId c : kAllCategories) {
+            if (coin(2)) {
+                continue;  // no bet settled, whatever else the record says
+            }
+            CategorySpin& what = table.last_spin[index_of(c)];
+            what.settled = !coin(4);
+            what.bet_sides = static_cast<std::uint8_t>(
+                coin(4) ? 0 : std::uniform_int_distribution<int>(1, 7)(gen));
+            what.won = coin(2);
+            what.stake = pick(amounts);
+            what.paid = coin(2) ? info(family_of(c)).payout * what.stake : pick(amounts);
+            what.chain = coin(4) ? std::uniform_int_distribution<int>(0, 255)(gen)
+                                 : std::uniform_int_distribution<int>(0, 22)(gen);
+            if (what.settled && what.bet_sides != 0) {
+                row.bets.push_back({what.stake, what.paid, c, what.bet_sides,
+                                    static_cast<std::uint8_t>(what.chain), what.won});
+            }
+        }
+        log.add(table, table.current_num);
+        expected.push_back(row);
+    };
+    for (int step = 0; step < 6000; ++step) {
+        if (coin(5)) {
+            const int n = std::uniform_int_distribution<int>(0, kMaxNumber)(gen);
+            bankroll = coin(2) ? bankroll : pick(amounts);
+            log.add_loaded(n, bankroll);
+            expected.push_back({n, bankroll, {}});
+        } else if (coin(20) && !expected.empty()) {
+            // A row back, or several, across a group's first row now and then.
+            for (int k = coin(3) ? 1 + std::uniform_int_distribution<int>(0, 70)(gen) : 1;
+                 k > 0 && !expected.empty(); --k) {
+                log.drop_last();
+                expected.pop_back();
+            }
+            bankroll = expected.empty() ? 1000000 : expected.back().bankroll;
+        } else {
+            add_row();
+        }
+    }
+    ASSERT_GT(expected.size(), 1000U);
+    expect_log(log, expected);
+
+    log.clear();
+    EXPECT_TRUE(log.empty());
+    log.add_loaded(0, -0.0);
+    ASSERT_EQ(log.size(), 1U);
+    EXPECT_EQ(bits(log.bankroll(0)), bits(-0.0));
+    log.add_loaded(36, 0.0);
+    EXPECT_EQ(bits(log.bankroll(1)), bits(0.0));
+}
+
+// An undo after every spin of a long game, so that each row has been taken back once: the
+// first row of every group of rows and the rows on both sides of every block of the log's
+// storage among them. The starting bet moves now and then, so stakes are fractions of a unit
+// too, and the bankroll crosses its aim. Every row must read what the table settled on it.
+TEST(SessionLog, AnUndoAfterEverySpinOfALongGameLosesNothing) {
+    Engine e;
+    for (int i = 0; i < 7; ++i) {
+        e.apply(SettingOp::CL12_Step, {}, -1);
+        e.apply(SettingOp::CL23_Step, {}, -1);
+    }
+    e.apply(SettingOp::BetAutomaticReset_On);
+    std::vector<ExpectedRow> expected;
+    std::mt19937 gen(5);
+    std::uniform_int_distribution<int> number(0, kMaxNumber);
+    for (int spin = 1; spin <= 70000; ++spin) {
+        if (spin % 997 == 0) {
+            e.apply(SettingOp::StartingBet_Step, {}, spin % 2 == 0 ? 1 : -1);
+        }
+        e.spin(number(gen));
+        ASSERT_TRUE(e.undo());
+        e.spin(number(gen));
+        std::array<LoggedBet, kCategoryCount> settled;
+        const int count = settled_bets(e.game(), settled);
+        expected.push_back(
+            {e.game().current_num, e.game().bankroll, {settled.begin(), settled.begin() + count}});
+    }
+    ASSERT_NO_FATAL_FAILURE(expect_log(e.game().log, expected));
+
+    std::string csv = csv_header();
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        append_csv_row(csv, i + 1, expected[i].number, expected[i].bankroll, expected[i].bets);
+    }
+    EXPECT_EQ(session_csv(e.game().log), csv);
 }
 
 TEST(SessionLog, AHeadlessGameKeepsNone) {

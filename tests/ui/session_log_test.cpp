@@ -130,7 +130,8 @@ void SessionLogTest::context_menu_on_any_element() {
     auto* about = w.findChild<QMessageBox*>(QStringLiteral("AboutBox"));
     QVERIFY(about != nullptr);
     QVERIFY(about->text().contains(QStringLiteral("Corvane " CORVANE_VERSION)));
-    QVERIFY(about->text().contains(QStringLiteral("licence")));
+    QVERIFY(about->text().contains(QStringLiteral("Copyright 2026 The Corvane developers")));
+    QVERIFY(about->text().contains(QStringLiteral("published under the MIT licence")));
     QVERIFY(about->text().contains(manual));
     about->close();
 
