@@ -32,8 +32,9 @@ void Progress::redraw(std::uint64_t done, std::uint64_t spins) {
 void Runner::csv_row(const GameState& game, std::uint64_t spin) {
     std::array<LoggedBet, kCategoryCount> bets;
     const int count = settled_bets(game, bets);
+    // A backtest plays by no money plan: no spin of it warns.
     append_csv_row(csv_buffer_, spin, game.current_num, game.bankroll,
-                   std::span(bets).first(static_cast<std::size_t>(count)));
+                   std::span(bets).first(static_cast<std::size_t>(count)), 0);
     if (csv_buffer_.size() >= (1U << 16)) {
         csv_->write(csv_buffer_);
         csv_buffer_.clear();

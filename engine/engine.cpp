@@ -57,6 +57,7 @@ void Engine::judge_by_plan() {
     w.net = game_.evening.net();
     w.bets = suggested_bets(game_, options_.settings);
     w.rules = plan_rules(plan_, w.net, w.bets);
+    game_.log.mark_last(w.rules);
 }
 
 void Engine::set_plan(const MoneyPlan& plan) {

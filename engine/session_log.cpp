@@ -334,12 +334,35 @@ void SessionLog::drop_last() {
     if (last % kGroup == 0) {
         marks_.shrink_to(group);
     }
+    if (!warned_.empty() && warned_.back().first == last) {
+        warned_.pop_back();
+    }
+}
+
+void SessionLog::mark_last(PlanRules rules) {
+    if (empty() || rules == 0) {
+        return;
+    }
+    const std::uint64_t last = size() - 1;
+    if (!warned_.empty() && warned_.back().first == last) {
+        warned_.back().second = rules;
+    } else {
+        warned_.emplace_back(last, rules);
+    }
+}
+
+PlanRules SessionLog::warnings(std::size_t i) const {
+    const auto at = std::lower_bound(warned_.begin(), warned_.end(), i,
+                                     [](const std::pair<std::uint64_t, PlanRules>& w,
+                                        std::size_t row) { return w.first < row; });
+    return at != warned_.end() && at->first == i ? at->second : PlanRules{0};
 }
 
 void SessionLog::clear() {
     heads_.clear();
     details_.clear();
     marks_.clear();
+    warned_.clear();
     remember_bankroll(0, true, 0);
     ++generation_;
 }
@@ -393,11 +416,21 @@ std::string csv_header() {
             out += "," + std::string(ci.prefix) + column;
         }
     }
-    return out + "\r\n";
+    return out + ",plan_warning\r\n";
+}
+
+std::string warnings_text(PlanRules warnings) {
+    std::string text;
+    for (int r = 0; r < kPlanRuleCount; ++r) {
+        if ((warnings >> r) & 1U) {
+            text += (text.empty() ? "" : "+") + std::string(kPlanRuleNames[r]);
+        }
+    }
+    return text;
 }
 
 void append_csv_row(std::string& out, std::uint64_t spin, int number, double bankroll,
-                    std::span<const LoggedBet> bets) {
+                    std::span<const LoggedBet> bets, PlanRules warnings) {
     out += std::to_string(spin) + "," + std::to_string(number) + "," + decimal(bankroll);
     auto bet = bets.begin();
     for (CategoryId c : kAllCategories) {
@@ -410,13 +443,13 @@ void append_csv_row(std::string& out, std::uint64_t spin, int number, double ban
             out += ",,,,,0";
         }
     }
-    out += "\r\n";
+    out += "," + warnings_text(warnings) + "\r\n";
 }
 
 std::string session_csv(const SessionLog& log) {
     std::string out = csv_header();
-    log.for_each_row([&out](std::size_t i, const LoggedRow& row) {
-        append_csv_row(out, i + 1, row.number, row.bankroll, row.bets);
+    log.for_each_row([&out, &log](std::size_t i, const LoggedRow& row) {
+        append_csv_row(out, i + 1, row.number, row.bankroll, row.bets, log.warnings(i));
     });
     return out;
 }

@@ -9,9 +9,11 @@
 #include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/block_store.h"
 #include "betting/table_state.h"
+#include "engine/money_plan.h"
 
 namespace corvane {
 
@@ -86,6 +88,11 @@ class SessionLog {
     void drop_last();
     void clear();
 
+    // The spins where the player's money plan warned: the last row is marked with the rules
+    // that fired on it. Few rows are, so the marks are kept apart from the rows.
+    void mark_last(PlanRules rules);
+    PlanRules warnings(std::size_t i) const;
+
     // The most bets lost in a row in the family so far, in the order the spins settled them.
     std::int64_t longest_losing_run(Family family) const;
 
@@ -151,6 +158,7 @@ class SessionLog {
     bool last_in_steps_ = true;
     std::int64_t last_steps_ = 0;
     std::uint64_t generation_ = 0;
+    std::vector<std::pair<std::uint64_t, PlanRules>> warned_;  // by row, in order
 };
 
 template <typename F>
@@ -170,9 +178,14 @@ void SessionLog::for_each_row(F&& f) const {
 // The log as CSV (RFC 4180, CR LF line ends, decimal points): a header row, then a row per
 // number. The columns: spin, number, bankroll, then for each category RB, EO, LM, D, C:
 // <CAT>_bet, <CAT>_stake, <CAT>_chain, <CAT>_won, <CAT>_paid.
+// The CSV's last column, plan_warning, names the rules of the money plan that fired on the spin
+// ("table_limit", "stop_loss+ruined"), and is empty where none did.
 std::string csv_header();
 void append_csv_row(std::string& out, std::uint64_t spin, int number, double bankroll,
-                    std::span<const LoggedBet> bets);
+                    std::span<const LoggedBet> bets, PlanRules warnings);
+
+// The plan's rules that fired, by their names joined with "+": "stop_loss+ruined".
+std::string warnings_text(PlanRules warnings);
 std::string session_csv(const SessionLog& log);
 
 // How a bet's sides read in the CSV: "Red", "1-18", "D1+D2", "C2+C3".

@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 #include <algorithm>
 
 #include "base/amount.h"
@@ -20,6 +21,7 @@ QString amount(double value) {
 
 // Every other category's columns lie on a lighter band, so the eye keeps to one category.
 const QColor kBand(34, 34, 34);
+const QColor kWarning(255, 200, 90);  // as the main window's strip writes its warnings
 
 // The bet of one category in a row's bets, which come in category order.
 const LoggedBet* bet_of(std::span<const LoggedBet> bets, CategoryId category) {
@@ -97,6 +99,9 @@ QVariant SessionLogModel::data(const QModelIndex& index, int role) const {
     if (column <= kBankroll) {
         return row_data(i, column, role);
     }
+    if (column == kPlan) {
+        return plan_data(i, role);
+    }
     const CategoryId category = kAllCategories[(column - 3) / kBetColumns];
     const auto what = static_cast<BetColumn>((column - 3) % kBetColumns);
     // The log decodes a row when it is asked for one, so only the roles that show the bet ask.
@@ -117,6 +122,28 @@ QVariant SessionLogModel::data(const QModelIndex& index, int role) const {
             return what == BetColumn::Stake || what == BetColumn::Paid
                        ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                        : QVariant(Qt::AlignCenter);
+        default:
+            return {};
+    }
+}
+
+// What the money plan warned of on the spin, in the warnings' colour.
+QVariant SessionLogModel::plan_data(std::size_t i, int role) const {
+    switch (role) {
+        case Qt::DisplayRole: {
+            const PlanRules rules = log_.warnings(i);
+            QStringList words;
+            for (int r = 0; r < kPlanRuleCount; ++r) {
+                if ((rules >> r) & 1U) {
+                    words << QString::fromLatin1(kPlanRuleNames[r].data(),
+                                                 static_cast<qsizetype>(kPlanRuleNames[r].size()))
+                                 .replace(QLatin1Char('_'), QLatin1Char(' '));
+                }
+            }
+            return words.isEmpty() ? QVariant() : QVariant(words.join(QStringLiteral(", ")));
+        }
+        case Qt::ForegroundRole:
+            return QBrush(kWarning);
         default:
             return {};
     }
@@ -159,6 +186,8 @@ QVariant SessionLogModel::headerData(int section, Qt::Orientation orientation, i
             return QStringLiteral("Number");
         case kBankroll:
             return QStringLiteral("Bankroll");
+        case kPlan:
+            return QStringLiteral("Plan");
         default:
             break;
     }

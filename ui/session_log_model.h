@@ -19,7 +19,9 @@ class SessionLogModel : public QAbstractTableModel {
     static constexpr int kSpin = 0;
     static constexpr int kNumber = 1;
     static constexpr int kBankroll = 2;
-    static constexpr int kColumnCount = 3 + kCategoryCount * kBetColumns;
+    // After the bets: the rules of the money plan that warned on the spin.
+    static constexpr int kPlan = 3 + kCategoryCount * kBetColumns;
+    static constexpr int kColumnCount = kPlan + 1;
     static constexpr int column(CategoryId category, BetColumn what) {
         return 3 + index_of(category) * kBetColumns + static_cast<int>(what);
     }
@@ -41,6 +43,7 @@ class SessionLogModel : public QAbstractTableModel {
 
   private:
     QVariant row_data(std::size_t i, int column, int role) const;
+    QVariant plan_data(std::size_t i, int role) const;
 
     const SessionLog& log_;
     int rows_ = 0;

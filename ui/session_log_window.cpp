@@ -28,6 +28,8 @@ QString widest_text(int column) {
             return QStringLiteral("36");
         case SessionLogModel::kBankroll:
             return QStringLiteral("1000000,05");
+        case SessionLogModel::kPlan:
+            return QStringLiteral("stop loss, table limit");
         default:
             break;
     }
@@ -80,13 +82,17 @@ QWidget* SessionLogWindow::build_totals() {
     auto* grid = new QGridLayout(totals);
     grid->setContentsMargins(0, 0, 0, 4);
     grid->setHorizontalSpacing(18);
-    grid->addWidget(tool_label(totals, QStringLiteral("Bankroll")), 0, 0);
+    // The evening's net, as the main window's strip shows it, then the virtual bankroll.
+    grid->addWidget(tool_label(totals, QStringLiteral("Net")), 0, 0);
+    net_ = tool_label(totals, {}, QStringLiteral("Log_Net"), true);
+    grid->addWidget(net_, 0, 1);
+    grid->addWidget(tool_label(totals, QStringLiteral("Bankroll")), 1, 0);
     bankroll_ = tool_label(totals, {}, QStringLiteral("Log_Bankroll"), true);
-    grid->addWidget(bankroll_, 0, 1);
-    grid->addWidget(tool_label(totals, QStringLiteral("win rate")), 1, 1, Qt::AlignRight);
-    grid->addWidget(tool_label(totals, QStringLiteral("longest losing run")), 1, 2, Qt::AlignRight);
+    grid->addWidget(bankroll_, 1, 1);
+    grid->addWidget(tool_label(totals, QStringLiteral("win rate")), 2, 1, Qt::AlignRight);
+    grid->addWidget(tool_label(totals, QStringLiteral("longest losing run")), 2, 2, Qt::AlignRight);
     for (const FamilyInfo& row : kFamilies) {
-        const int at = 2 + index_of(row.id);
+        const int at = 3 + index_of(row.id);
         FamilyLabels& f = families_[index_of(row.id)];
         grid->addWidget(tool_label(totals, latin1(row.caption)), at, 0);
         f.win_rate =
@@ -139,6 +145,7 @@ void SessionLogWindow::open_beside(const QWidget& main) {
 
 void SessionLogWindow::refresh() {
     const GameState& g = surface_.engine().game();
+    net_->setText(QString::fromStdString(signed_amount(g.evening.net())));
     bankroll_->setText(QString::fromStdString(format_amount(g.bankroll)));
     for (const FamilyInfo& row : kFamilies) {
         families_[index_of(row.id)].win_rate->setText(

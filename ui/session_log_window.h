@@ -40,6 +40,7 @@ class SessionLogWindow : public QWidget {
     const Surface& surface_;
     SessionLogModel model_;
     QTableView* table_ = nullptr;
+    QLabel* net_ = nullptr;
     QLabel* bankroll_ = nullptr;
     std::array<FamilyLabels, kFamilyCount> families_{};
     bool placed_ = false;

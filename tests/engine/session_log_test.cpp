@@ -35,7 +35,7 @@ Engine played_game() {
 const char* const kHeader =
     "spin,number,bankroll,RB_bet,RB_stake,RB_chain,RB_won,RB_paid,EO_bet,EO_stake,EO_chain,"
     "EO_won,EO_paid,LM_bet,LM_stake,LM_chain,LM_won,LM_paid,D_bet,D_stake,D_chain,D_won,D_paid,"
-    "C_bet,C_stake,C_chain,C_won,C_paid\r\n";
+    "C_bet,C_stake,C_chain,C_won,C_paid,plan_warning\r\n";
 
 TEST(SessionLog, FollowsAHandComputedGame) {
     const Engine e = played_game();
@@ -69,7 +69,7 @@ TEST(SessionLog, FollowsAHandComputedGame) {
 }
 
 TEST(SessionLog, CsvOfTheGameByteForByte) {
-    const std::string none = ",,,,,0,,,,,0,,,,,0,,,,,0\r\n";
+    const std::string none = ",,,,,0,,,,,0,,,,,0,,,,,0,\r\n";
     const std::string csv = std::string(kHeader) + "1,2,1000000" + ",,,,,0" + none +
                             "2,1,1000000,,,,,0" + none + "3,3,1000000,,,,,0" + none +
                             "4,5,999999,,,,,0" + none + "5,7,999997,Black,1,1,0,0" + none +
@@ -81,6 +81,38 @@ TEST(SessionLog, CsvOfTheGameByteForByte) {
     ASSERT_EQ(e.export_csv(path), std::nullopt);
     EXPECT_EQ(testing::read_bytes(path), csv);
     std::remove(path.c_str());
+}
+
+// The spins where the money plan warned are marked in the log and named in the CSV's last
+// column; an undo takes the mark away with its row.
+TEST(SessionLog, TheSpinsThePlanWarnedOn) {
+    Engine e = played_game();
+    e.new_game();
+    MoneyPlan plan;
+    plan.table_max = 3;
+    plan.stop_loss = 7;
+    e.set_plan(plan);
+    for (int n : {2, 1, 3, 5, 7, 0, 2}) {
+        e.spin(n);
+    }
+    const SessionLog& log = e.game().log;
+    const PlanRules table = rule_bit(PlanRule::TableLimit);
+    // The zero loses the bet of 2 and lays 4: more than the table takes, and a net of -3.
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        EXPECT_EQ(log.warnings(i), i == 5 ? table : PlanRules{0}) << i;
+    }
+    const std::string csv = session_csv(log);
+    EXPECT_NE(csv.find("\r\n6,0,999993,Black,2,1,0,0,,,,,0,,,,,0,,,,,0,,,,,0,table_limit\r\n"),
+              std::string::npos);
+    EXPECT_EQ(warnings_text(rule_bit(PlanRule::StopLoss) | rule_bit(PlanRule::Ruined)),
+              "stop_loss+ruined");
+    ASSERT_TRUE(e.undo());
+    ASSERT_TRUE(e.undo() == false);  // one level
+    e.spin(2);                       // instead of the last number, which had no mark
+    EXPECT_EQ(log.warnings(5), table);
+    e.new_game();
+    e.spin(1);
+    EXPECT_EQ(log.warnings(0), PlanRules{0});
 }
 
 TEST(SessionLog, UndoNewGameAndLoadFollowTheGame) {
@@ -331,7 +363,7 @@ TEST(SessionLog, AnUndoAfterEverySpinOfALongGameLosesNothing) {
 
     std::string csv = csv_header();
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        append_csv_row(csv, i + 1, expected[i].number, expected[i].bankroll, expected[i].bets);
+        append_csv_row(csv, i + 1, expected[i].number, expected[i].bankroll, expected[i].bets, 0);
     }
     EXPECT_EQ(session_csv(e.game().log), csv);
 }

@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTest>
 
 #include "tests/support/window.h"
 #include "ui/main_window.h"
 #include "ui/plan_store.h"
 #include "ui/plan_strip.h"
+#include "ui/session_log_model.h"
 
 using corvane::MainWindow;
 using corvane::MoneyPlan;
@@ -164,6 +166,14 @@ void PlanTest::warnings_come_with_the_spin_and_go_with_undo_and_a_new_game() {
     QCOMPARE(w.height(), 330 + 24 + 20);
     QCOMPARE(text_of(w, "PlanStrip_Figure1"), QStringLiteral("Net \u22123"));
     QCOMPARE(alerts, QStringList{table});
+    // The session log shows the same net and marks the spin, its newest row.
+    QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier);
+    auto* log = w.findChild<QWidget*>(QStringLiteral("SessionLogWindow"));
+    QCOMPARE(log->findChild<QLabel*>(QStringLiteral("Log_Net"))->text(), QStringLiteral("\u22123"));
+    auto* rows = log->findChild<QTableView*>(QStringLiteral("Log_Table"))->model();
+    QCOMPARE(rows->index(0, corvane::SessionLogModel::kPlan).data().toString(),
+             QStringLiteral("table limit"));
+    QCOMPARE(rows->index(1, corvane::SessionLogModel::kPlan).data().toString(), QString());
 
     // Undo takes the spin back with its warning; the same number brings it again.
     QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
