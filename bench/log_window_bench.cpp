@@ -61,6 +61,28 @@ BENCHMARK(BM_SpinAndUndo)
     ->ArgNames({"numbers", "log"})
     ->Unit(benchmark::kMicrosecond);
 
+// A spin and its undo in the window with a money plan, whose strip shows the evening's money
+// and whose rules judge every spin, against the window without one. range(0): 1 with the plan.
+void BM_SpinAndUndoWithPlan(benchmark::State& state) {
+    MainWindow w;
+    w.show();
+    if (state.range(0) != 0) {
+        corvane::MoneyPlan plan;
+        plan.bankroll = 1e12;
+        plan.table_max = 1e12;
+        plan.stop_loss = 1e11;
+        plan.target = 1e11;
+        w.use_plan(plan, false);
+    }
+    load(w, 100);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        click_and_run(w, 17);
+        QTest::keyClick(&w, Qt::Key_Z, Qt::ControlModifier);
+    }
+}
+BENCHMARK(BM_SpinAndUndoWithPlan)->Arg(0)->Arg(1)->ArgName("plan")->Unit(benchmark::kMicrosecond);
+
 // The same with the log open after a game played through the engine, whose rows carry bets
 // and bankrolls: the log decodes what it shows from them.
 void BM_SpinAndUndoAfterPlay(benchmark::State& state) {

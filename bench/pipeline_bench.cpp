@@ -44,6 +44,20 @@ void BM_SpinDefaultSettingsWithoutLog(benchmark::State& state) {
 }
 BENCHMARK(BM_SpinDefaultSettingsWithoutLog);
 
+// The same with a money plan: after every spin its rules judge the evening and the bets just
+// suggested. Its amounts lie far away, so no warning is made; what this costs is the judging.
+void BM_SpinDefaultSettingsWithPlan(benchmark::State& state) {
+    Engine engine;
+    MoneyPlan plan;
+    plan.bankroll = 1e12;
+    plan.table_max = 1e12;
+    plan.stop_loss = 1e11;
+    plan.target = 1e11;
+    engine.set_plan(plan);
+    run_spins(state, engine);
+}
+BENCHMARK(BM_SpinDefaultSettingsWithPlan);
+
 // Windows of three codes: chains match and bets are laid on nearly every spin.
 void BM_SpinShortWindows(benchmark::State& state) {
     Engine engine;

@@ -78,6 +78,13 @@ void bankroll_minus(TableState& table, const Settings& settings, CategoryId cate
                                       settings.starting_bet());
         table.bankroll -= charged;
         table.last_spin[index_of(category)].charged += charged;
+        SpinBets& bets = table.spin_bets;
+        bets.cost += charged;
+        const double stake = charged / info(family).sides_per_bet;
+        if (stake > bets.largest_stake) {
+            bets.largest_stake = stake;
+            bets.largest = index_of(category);
+        }
     }
 }
 

@@ -62,6 +62,15 @@ struct FamilyCounts {
     friend bool operator==(const FamilyCounts&, const FamilyCounts&) = default;
 };
 
+// The bets the last spin laid for the next number, all categories together: what they took from
+// the bankroll and the largest stake on one side or section, with the category whose bet holds
+// it (-1 while none was laid). What a money plan reads of every spin, kept as the bets are laid.
+struct SpinBets {
+    double cost = 0;
+    double largest_stake = 0;
+    int largest = -1;
+};
+
 struct TableState {
     int current_num = 0;  // CurrentNum: the number being processed
     double bankroll = kStartBankroll;
@@ -74,6 +83,7 @@ struct TableState {
     std::array<HintRef, kCategoryCount> hints{};    // hint text = tooltip of the chain labels
     std::array<double, kCategoryCount> stake_label = {1.0, 1.0, 1.0, 1.0, 1.0};  // Bet_X texts
     std::array<CategorySpin, kCategoryCount> last_spin{};  // what the last prediction did
+    SpinBets spin_bets;  // the bets of the last prediction, taken together
 
     CategoryState& category(CategoryId c) { return categories[index_of(c)]; }
     const CategoryState& category(CategoryId c) const { return categories[index_of(c)]; }

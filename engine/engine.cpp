@@ -19,7 +19,7 @@ bool Engine::click_number(int n) {
     if (n < 0 || n > kMaxNumber || !game_.input_ready || game_.pressed[n]) {
         return false;
     }
-    game_.pressed[n] = true;  // Button0 .. Button36
+    game_.pressed[n] = true;   // Button0 .. Button36
     game_.plan_warnings = {};  // what the plan said stands until the next spin
     analyse(game_, options_.settings, n);
     return true;
@@ -46,22 +46,30 @@ void Engine::end_animation() {
     game_.timer_running = false;
     game_.covers_shown = false;
     prediction(game_, options_.settings, game_.current_num);
-    judge_by_plan();
+    if (plan_set_) {
+        judge_by_plan();
+    }
 }
 
 void Engine::judge_by_plan() {
-    if (!plan_.any() || !game_.keeps_log) {
+    if (!game_.keeps_log) {
         return;
     }
-    PlanWarnings& w = game_.plan_warnings;
-    w.net = game_.evening.net();
-    w.bets = suggested_bets(game_, options_.settings);
-    w.rules = plan_rules(plan_, w.net, w.bets);
-    game_.log.mark_last(w.rules);
+    // The warnings were cleared at the click; most spins leave them so.
+    const double net = game_.evening.net();
+    SuggestedBets laid;
+    laid.cost = game_.spin_bets.cost;
+    laid.largest_stake = game_.spin_bets.largest_stake;
+    const PlanRules rules = plan_rules(plan_, net, laid);
+    if (rules != 0) {
+        game_.plan_warnings = {rules, net, suggested_bets(game_)};
+        game_.log.mark_last(rules);
+    }
 }
 
 void Engine::set_plan(const MoneyPlan& plan) {
     plan_ = plan;
+    plan_set_ = plan.any();
     game_.plan_warnings = {};  // they were the old plan's
 }
 

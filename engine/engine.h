@@ -129,6 +129,7 @@ class Engine {
     GameState game_;
     SettingsState options_;
     MoneyPlan plan_;
+    bool plan_set_ = false;  // the plan has a part: the spins are judged by it
     FileSystem* files_;
 };
 

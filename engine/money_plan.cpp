@@ -42,7 +42,10 @@ std::string table_limit_text(const MoneyPlan& plan, const SuggestedBets& bets) {
 }  // namespace
 
 void EveningMoney::add(const TableState& table) {
-    const auto hundredths = [](double amount) { return std::llround(amount * 100); };
+    // Stakes and payouts are never below 0: rounding half up is a cast away.
+    const auto hundredths = [](double amount) {
+        return static_cast<std::int64_t>(amount * 100 + 0.5);
+    };
     for (const CategorySpin& what : table.last_spin) {
         if (what.settled && what.bet_sides != 0) {
             paid += hundredths(what.paid);
@@ -51,39 +54,16 @@ void EveningMoney::add(const TableState& table) {
     }
 }
 
-SuggestedBets suggested_bets(const TableState& table, const Settings& settings) {
+SuggestedBets suggested_bets(const TableState& table) {
+    const SpinBets& laid = table.spin_bets;
     SuggestedBets bets;
-    for (const CategoryInfo& ci : kCategories) {
-        if (!settings.enabled(ci.id)) {
-            continue;
-        }
-        const double charged = table.last_spin[index_of(ci.id)].charged;
-        bets.cost += charged;
-        const double stake = charged / info(ci.family).sides_per_bet;
-        if (stake > bets.largest_stake) {
-            bets.largest_stake = stake;
-            bets.largest = ci.id;
-            bets.largest_sides = sides_marked(table, ci.id, &SideMarks::field);
-        }
+    bets.cost = laid.cost;
+    bets.largest_stake = laid.largest_stake;
+    if (laid.largest >= 0) {
+        bets.largest = static_cast<CategoryId>(laid.largest);
+        bets.largest_sides = sides_marked(table, *bets.largest, &SideMarks::field);
     }
     return bets;
-}
-
-PlanRules plan_rules(const MoneyPlan& plan, double net, const SuggestedBets& bets) {
-    PlanRules rules = 0;
-    if (plan.stop_loss && net <= -*plan.stop_loss) {
-        rules |= rule_bit(PlanRule::StopLoss);
-    }
-    if (plan.target && net >= *plan.target) {
-        rules |= rule_bit(PlanRule::Target);
-    }
-    if (plan.table_max && bets.largest_stake > *plan.table_max) {
-        rules |= rule_bit(PlanRule::TableLimit);
-    }
-    if (plan.bankroll && bets.cost > *plan.bankroll + net) {
-        rules |= rule_bit(PlanRule::Ruined);
-    }
-    return rules;
 }
 
 std::string signed_amount(double value) {

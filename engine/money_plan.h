@@ -51,13 +51,28 @@ struct SuggestedBets {
     friend bool operator==(const SuggestedBets&, const SuggestedBets&) = default;
 };
 
-// The bets the enabled categories laid in the spin the table just finished.
-SuggestedBets suggested_bets(const TableState& table, const Settings& settings);
+// The bets the spin the table just finished laid.
+SuggestedBets suggested_bets(const TableState& table);
 
 // The rules a spin meets, with `net` what the bets settled so far paid minus what they cost:
 // the net at most -stop loss; at least +target; a suggested stake above the table maximum;
 // suggested bets that cost more than the bankroll plus the net (exactly as much is allowed).
-PlanRules plan_rules(const MoneyPlan& plan, double net, const SuggestedBets& bets);
+inline PlanRules plan_rules(const MoneyPlan& plan, double net, const SuggestedBets& bets) {
+    PlanRules rules = 0;
+    if (plan.stop_loss && net <= -*plan.stop_loss) {
+        rules |= rule_bit(PlanRule::StopLoss);
+    }
+    if (plan.target && net >= *plan.target) {
+        rules |= rule_bit(PlanRule::Target);
+    }
+    if (plan.table_max && bets.largest_stake > *plan.table_max) {
+        rules |= rule_bit(PlanRule::TableLimit);
+    }
+    if (plan.bankroll && bets.cost > *plan.bankroll + net) {
+        rules |= rule_bit(PlanRule::Ruined);
+    }
+    return rules;
+}
 
 // The evening's money as the session log counts it: what the bets settled so far paid and what
 // they cost (the stake on each side or section they lay on), in hundredths of a unit. Every

@@ -292,7 +292,7 @@ void SessionLog::append(int number, double bankroll, unsigned bets, const TableS
     details_.shrink_to(first + static_cast<std::size_t>(p - start));
 }
 
-void SessionLog::add(const TableState& table, int number) {
+bool SessionLog::add(const TableState& table, int number) {
     unsigned bets = 0;
     for (CategoryId c : kAllCategories) {
         const CategorySpin& what = table.last_spin[index_of(c)];
@@ -304,9 +304,10 @@ void SessionLog::add(const TableState& table, int number) {
     const auto head = static_cast<std::uint8_t>(number);
     if (bets == 0 && same_bits(table.bankroll, last_bankroll_) && size() % kGroup != 0 &&
         heads_.push_back_if_room(head)) {
-        return;
+        return false;
     }
     append(head, table.bankroll, bets, &table);
+    return bets != 0;
 }
 
 void SessionLog::add_loaded(int number, double bankroll) {

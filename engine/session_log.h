@@ -81,8 +81,8 @@ class SessionLog {
     double bankroll(std::size_t i) const { return row(i).bankroll; }
     LoggedBets bets(std::size_t i) const { return row(i).bets; }
 
-    // The row of the spin of `number` the table just finished.
-    void add(const TableState& table, int number);
+    // The row of the spin of `number` the table just finished; true when it holds bets.
+    bool add(const TableState& table, int number);
     // A number of a loaded game: no bets.
     void add_loaded(int number, double bankroll);
     void drop_last();

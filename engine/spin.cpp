@@ -95,6 +95,7 @@ void analyse_category(GameState& game, const Settings& settings, CategoryId cate
 
 void prediction(GameState& game, const Settings& settings, int number) {
     game.undo_available = game.keeps_undo;
+    game.spin_bets = {};
     // Every enabled category in turn. A category's record of the spin is written in its own
     // turn only, so each is cleared there.
     for_each_category([&]<CategoryId C>() {
@@ -111,8 +112,10 @@ void prediction(GameState& game, const Settings& settings, int number) {
     show_values(game);
     update_hints(game);
     if (game.keeps_log) {
-        game.log.add(game, number);
-        game.evening.add(game);
+        // The evening's money moves only with the bets settled.
+        if (game.log.add(game, number)) {
+            game.evening.add(game);
+        }
     }
 }
 

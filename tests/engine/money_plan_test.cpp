@@ -98,12 +98,12 @@ TEST(MoneyPlan, SuggestedBetsOfARealSpin) {
     Engine e = testing::red_black_with_windows_of_three();
     for (int n : {2, 1, 3}) {
         e.spin(n);
-        EXPECT_EQ(suggested_bets(e.game(), e.settings()), SuggestedBets{});
+        EXPECT_EQ(suggested_bets(e.game()), SuggestedBets{});
     }
     double stake = 1;
     for (int n : {5, 7, 9, 12}) {
         e.spin(n);
-        const SuggestedBets bets = suggested_bets(e.game(), e.settings());
+        const SuggestedBets bets = suggested_bets(e.game());
         EXPECT_EQ(bets.cost, stake);
         EXPECT_EQ(bets.largest_stake, stake);
         EXPECT_EQ(bets.largest, CategoryId::RB);
