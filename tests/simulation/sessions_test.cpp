@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include <algorithm>
 #include "base/random_numbers.h"
 #include "simulation/interval_stats.h"
 #include "simulation/risk_report.h"
+#include "simulation/session_chart.h"
 #include "simulation/session_runner.h"
+#include "simulation/summary.h"
 #include "tests/support/scenes.h"
 #include "tests/support/tool.h"
 
@@ -84,6 +87,130 @@ TEST(Sessions, FiguresOfTheHandMadeSession) {
     EXPECT_EQ(r.worst_drawdown, -15);  // all four stakes out, nothing back yet
     EXPECT_EQ(r.largest_stake, 8);
     EXPECT_EQ(r.longest_losing_run, 3);
+}
+
+// A won bet ends a run of losses: two lost, a win, one lost and a win make a longest run of 2,
+// never 3, in a session, in the session log and in the backtest's summary.
+//   number   2 1 3 5 | 7  9  2 | 4 6 | 8  3
+//   bet               1  2  4    -   1   2
+//   result               L  L  W       L  W
+TEST(Sessions, AWinEndsTheLosingRun) {
+    const std::vector<int> numbers = {2, 1, 3, 5, 7, 9, 2, 4, 6, 8, 3};
+    std::size_t i = 0;
+    SessionRules rules;
+    rules.spins = numbers.size();
+    const SessionResult r = play_session(testing::red_black_with_windows_of_three(), rules,
+                                         [&] { return numbers[i++]; });
+    EXPECT_EQ(r.end, SessionEnd::PlayedOut);
+    EXPECT_EQ(r.longest_losing_run, 2);
+
+    Engine e = testing::red_black_with_windows_of_three();
+    SummaryRecorder recorder("game");
+    for (int n : numbers) {
+        recorder.spin(e, n);
+    }
+    EXPECT_EQ(e.game().log.longest_losing_run(Family::F12), 2);
+    EXPECT_EQ(recorder.summary().categories[index_of(CategoryId::RB)].longest_losing_run, 2);
+    EXPECT_EQ(recorder.summary().families[index_of(Family::F12)].longest_losing_run, 2);
+}
+
+// The table's maximum is a stake on one side or section: a bet of the dozens, 9 on each of two
+// sections, is laid at a maximum of 9 although it costs 18; the next, 27 on each, is not.
+//   number   13 1 2 3 | 4 | 5 | 6
+//   stake             1   3   9   27 on each of D2 and D3
+TEST(Sessions, TheTableMaximumReadsAStakeOnOneSection) {
+    Engine dozens;
+    for (CategoryId c : {CategoryId::RB, CategoryId::EO, CategoryId::LM, CategoryId::C}) {
+        dozens.apply(SettingOp::Category_Off, c);
+    }
+    for (int k = 0; k < 5; ++k) {
+        dozens.apply(SettingOp::CL23_Step, {}, -1);
+    }
+    const std::vector<int> numbers = {13, 1, 2, 3, 4, 5, 6, 7};
+    std::size_t i = 0;
+    SessionRules rules;
+    rules.spins = numbers.size();
+    rules.table_max = 9;
+    const SessionResult r = play_session(dozens, rules, [&] { return numbers[i++]; });
+    EXPECT_EQ(r.end, SessionEnd::TableLimit);
+    EXPECT_EQ(r.spins, 7U);
+    EXPECT_EQ(r.largest_stake, 9);
+    EXPECT_EQ(r.staked, 2 + 6 + 18);
+    EXPECT_EQ(r.net, -26);
+}
+
+// The worst drawdowns' percentiles, between the two nearest ranks, of five sessions.
+TEST(Sessions, TheReportsDrawdownPercentiles) {
+    SessionsJob job;
+    job.sessions = 5;
+    SessionsRun run;
+    for (double d : {-30.0, -10.0, -50.0, -20.0, -40.0}) {
+        SessionResult result;
+        result.worst_drawdown = d;
+        result.net = d / 2;
+        run.results.push_back(result);
+    }
+    const RiskReport report = risk_report(run, job);
+    // Percentiles 1, 5, 10, 25, 50, 75, 90, 95, 99 of -50 -40 -30 -20 -10.
+    const std::array<double, kReportPercentiles.size()> expected = {-49.6, -48, -46, -40,  -30,
+                                                                    -20,   -14, -12, -10.4};
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        EXPECT_NEAR(report.drawdown_percentiles[k], expected[k], 1e-9) << kReportPercentiles[k];
+        EXPECT_NEAR(report.net_percentiles[k], expected[k] / 2, 1e-9) << kReportPercentiles[k];
+    }
+}
+
+// Where the chart looks at a session: at most its number of points spread over the session,
+// rounded up, the last at the session's end, when the spins are no multiple of the points; and
+// the expected loss follows the mean staked so far.
+TEST(Sessions, TheChartsPointsAndItsExpectedLoss) {
+    const Engine configured;
+    SessionsJob job;
+    job.sessions = 3;
+    job.rules.spins = 250;
+    job.chart_points = 100;
+    const SessionsRun run = run_sessions(configured, job);
+    ASSERT_EQ(run.points.size(), 100U);
+    EXPECT_EQ(run.points.front(), 3U);  // 250 / 100, rounded up
+    EXPECT_EQ(run.points[1], 5U);       // 500 / 100
+    EXPECT_EQ(run.points[2], 8U);       // 750 / 100, rounded up
+    EXPECT_EQ(run.points.back(), 250U);
+    EXPECT_TRUE(std::is_sorted(run.points.begin(), run.points.end()));
+    const SessionChart chart = session_chart(run, job, configured.settings(), std::nullopt);
+    ASSERT_EQ(chart.expected.size(), 101U);
+    EXPECT_EQ(chart.spins[1], 3);
+    EXPECT_EQ(chart.expected[0], 0);
+    for (std::size_t j = 0; j < run.points.size(); ++j) {
+        EXPECT_DOUBLE_EQ(chart.expected[j + 1], kHouseEdge * run.mean_staked[j]) << j;
+    }
+
+    // A hand-made session seen at spins 2, 4 and 8: its money, the stakes out counted as spent,
+    // and what it has staked so far.
+    const std::vector<int> numbers = {2, 1, 3, 5, 7, 9, 12, 2};
+    std::size_t i = 0;
+    const std::vector<std::uint64_t> at = {2, 4, 8};
+    std::vector<float> net(at.size());
+    std::vector<double> staked(at.size());
+    const SessionTrack track{at, net, staked};
+    SessionRules rules;
+    rules.spins = 8;
+    play_session(
+        testing::red_black_with_windows_of_three(), rules, [&] { return numbers[i++]; }, &track);
+    EXPECT_EQ(net, (std::vector<float>{0, -1, 1}));
+    EXPECT_EQ(staked, (std::vector<double>{0, 1, 15}));
+    // Two sessions of it, one of them ended early: the mean staked is the mean of both.
+    const SessionsJob two = [&] {
+        SessionsJob j;
+        j.sessions = 2;
+        j.rules.spins = 40;
+        j.chart_points = 4;
+        return j;
+    }();
+    const SessionsRun pair = run_sessions(configured, two);
+    ASSERT_EQ(pair.mean_staked.size(), 4U);
+    EXPECT_TRUE(std::is_sorted(pair.mean_staked.begin(), pair.mean_staked.end()));
+    EXPECT_DOUBLE_EQ(pair.mean_staked.back(),
+                     (pair.results[0].staked + pair.results[1].staked) / 2);
 }
 
 TEST(Sessions, EachSessionHasItsOwnStream) {
