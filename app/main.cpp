@@ -1,4 +1,5 @@
-// The window program. `corvane FILE...` loads each file as the window's load buttons would.
+// The window program. `corvane FILE...` loads each file as the window's load buttons would,
+// after the evening kept across restarts, if the player keeps it, is continued or set aside.
 #include <QApplication>
 
 #include <QIcon>
@@ -7,6 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/test_drive.h"
 #include "ui/desktop_platform.h"
 #include "ui/main_window.h"
 #include "ui/plan_store.h"
@@ -45,14 +47,24 @@ int main(int argc, char** argv) {
         corvane::save_plan(plan);
         corvane::save_warning_sound(sound);
     };
+    const bool driven = corvane::test_drive_wanted();
+    if (driven) {
+        corvane::prepare_test_drive(window);
+    }
     window.show();
-    // Once the window is on screen, so that the messages stand over it.
-    QTimer::singleShot(0, &window, [&window, &platform] {
+    // Once the window is on screen, so that the questions and messages stand over it: the
+    // evening kept across restarts (with the plan in force, whose warnings the replayed spins
+    // give), then the files named.
+    QTimer::singleShot(0, &window, [&window, &platform, driven] {
+        window.start_evening();
         for (const QString& file : QApplication::arguments().mid(1)) {
             window.open_file(file);
         }
         if (platform.cannot_stay_on_top) {
             corvane::tell_cannot_stay_on_top(window);
+        }
+        if (driven) {
+            corvane::start_test_drive(window);
         }
     });
     return QApplication::exec();

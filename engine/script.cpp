@@ -183,7 +183,94 @@ std::string file_for(const std::string& path, const std::string& sandbox) {
     return sandbox + "/" + (slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
+// The first word of an action's line.
+std::string_view verb_of(ScriptAction::Kind kind) {
+    for (const Verb& verb : kVerbs) {
+        if (verb.kind == kind) {
+            return verb.name;
+        }
+    }
+    return {};
+}
+
+std::string signed_text(int step) {
+    return (step < 0 ? "-" : "+") + std::to_string(step < 0 ? -static_cast<long long>(step) : step);
+}
+
+ScriptAction with_line(ScriptAction action) {
+    action.cmd = script_line(action);
+    return action;
+}
+
 }  // namespace
+
+ScriptAction spin_action(int number) {
+    ScriptAction a;
+    a.kind = ScriptAction::Kind::Spin;
+    a.number = number;
+    return with_line(std::move(a));
+}
+
+ScriptAction plain_action(ScriptAction::Kind kind) {
+    ScriptAction a;
+    a.kind = kind;
+    return with_line(std::move(a));
+}
+
+ScriptAction file_action(ScriptAction::Kind kind, std::string path) {
+    ScriptAction a;
+    a.kind = kind;
+    a.text = std::move(path);
+    return with_line(std::move(a));
+}
+
+ScriptAction op_action(SettingOp op, CategoryId category, int step) {
+    ScriptAction a;
+    a.kind = ScriptAction::Kind::Op;
+    for (const OpInfo& info : setting_ops()) {
+        if (info.op == op) {
+            a.text = std::string(info.name);
+            if (info.arg == OpArg::Category) {
+                a.arg = std::string(corvane::info(category).prefix);
+            } else if (info.arg != OpArg::None) {
+                a.number = step;
+            }
+            break;
+        }
+    }
+    return with_line(std::move(a));
+}
+
+std::string script_line(const ScriptAction& a) {
+    std::string line(verb_of(a.kind));
+    switch (a.kind) {
+        case ScriptAction::Kind::Spin:
+            line += " " + std::to_string(a.number);
+            break;
+        case ScriptAction::Kind::LoadNumbers:
+        case ScriptAction::Kind::SaveNumbers:
+        case ScriptAction::Kind::LoadSettings:
+        case ScriptAction::Kind::SaveSettings:
+            line += " " + a.text;
+            break;
+        case ScriptAction::Kind::Op:
+            line += " " + a.text;
+            if (const std::optional<OpInfo> op = find_op(a.text)) {
+                if (op->arg == OpArg::Category) {
+                    line += " " + a.arg;
+                } else if (op->arg != OpArg::None) {
+                    line += " " + signed_text(a.number);
+                }
+            }
+            break;
+        case ScriptAction::Kind::Undo:
+        case ScriptAction::Kind::Bets:
+        case ScriptAction::Kind::NewGame:
+        case ScriptAction::Kind::DefaultSettings:
+            break;
+    }
+    return line;
+}
 
 Message run_script_action(Engine& engine, const ScriptAction& a, const std::string& sandbox) {
     using Kind = ScriptAction::Kind;

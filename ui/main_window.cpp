@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -19,6 +20,7 @@
 #include "base/amount.h"
 #include "betting/stake_display.h"
 #include "ui/accessibility.h"
+#include "ui/evening_journal.h"
 #include "ui/expect_window.h"
 #include "ui/latin1.h"
 #include "ui/loading_panel.h"
@@ -128,6 +130,16 @@ MainWindow::MainWindow(QWidget* parent)
 
     set_tooltip_look();
     use_system_dialogs();
+    journal_ = std::make_unique<EveningJournal>(
+        EveningJournal::default_folder(),
+        EveningJournal::Window{
+            .ask = [this](const QString& q) { return ask_yes_no && ask_yes_no(q); },
+            .tell =
+                [this](const QString& text) {
+                    if (show_message) {
+                        show_message(text);
+                    }
+                }});
     manual_paths = {QCoreApplication::applicationDirPath() +
                         QStringLiteral("/../share/doc/corvane/manual.html"),
                     QStringLiteral(CORVANE_SOURCE_DIR "/docs/manual.html")};
@@ -177,7 +189,8 @@ Surface::Window MainWindow::surface_window() {
                     if (show_message) {
                         show_message(text);
                     }
-                }};
+                },
+            .perform = [this](const ScriptAction& action) { perform(action); }};
 }
 
 // Tooltips of the whole window.
@@ -199,6 +212,9 @@ void MainWindow::use_system_dialogs() {
     open_url = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     show_message = [this](const QString& text) {
         QMessageBox::warning(this, QStringLiteral("Corvane"), text);
+    };
+    ask_yes_no = [this](const QString& question) {
+        return question_box(this, question)->exec() == QMessageBox::Yes;
     };
     ask_file = [this](bool save, const QString& filter, const QString& suffix) -> QString {
         QFileDialog dialog(this);
@@ -244,7 +260,7 @@ void MainWindow::build_chrome() {
     cancel_ = surface_.add_button(
         QStringLiteral("Button_Cancel"), QStringLiteral("Button_Cancel_Hover"),
         layout::kCancelButton, Art::Cancel, Art::CancelHover,
-        [this] { surface_.change([](Engine& e) { e.undo(); }); }, {}, reader::kCancel);
+        [this] { perform(plain_action(ScriptAction::Kind::Undo)); }, {}, reader::kCancel);
     cancel_->setAccessibleDescription(QLatin1String(reader::kCancelDescription));
     cancel_inactive_ = surface_.add_picture(QStringLiteral("Button_Cancel_Inactive"),
                                             layout::kCancelButton, Art::CancelInactive);
@@ -409,12 +425,7 @@ void MainWindow::open_plan_dialog() {
 }
 
 void MainWindow::click_cell(int n) {
-    typed_.clear();
-    surface_.change([this, n](Engine& e) {
-        if (e.click_number(n)) {
-            progress_timer_.start();
-        }
-    });
+    perform(spin_action(n));
 }
 
 // Until its last tick a spin moves nothing but its progress line, so that line alone is drawn;
@@ -448,13 +459,7 @@ void MainWindow::load_numbers() {
 }
 
 void MainWindow::load_number_file(const QString& name) {
-    loading_->show();
-    surface_.run_file_action([this, name](Engine& e) {
-        const Message m =
-            e.load_numbers(QFile::encodeName(name).toStdString(), loading_->progress());
-        loading_->hide();
-        return m;
-    });
+    perform(file_action(ScriptAction::Kind::LoadNumbers, QFile::encodeName(name).toStdString()));
 }
 
 void MainWindow::save_numbers() {
@@ -522,8 +527,15 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
                                     .expectations = [this] { open_expectations(); },
                                     .export_csv = [this] { export_session_csv(surface_); },
                                     .help = [this] { open_manual(); },
-                                    .about = [this] { show_about(this, found_manual()); }});
+                                    .about = [this] { show_about(this, found_manual()); },
+                                    .keep_evening = [this](bool on) { keep_evening(on); },
+                                    .new_evening = [this] { new_evening(); }});
     }
+    // The journal may have turned itself off since the menu was last shown.
+    context_menu_->findChild<QAction*>(QStringLiteral("KeepEvening"))
+        ->setChecked(journal_->wanted());
+    context_menu_->findChild<QAction*>(QStringLiteral("NewEvening"))
+        ->setEnabled(journal_->keeping());
     context_menu_->popup(event->globalPos());
 }
 
@@ -565,7 +577,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         typed_.clear();
         disable_hovers();
     } else if (key == Qt::Key_Z && control) {
-        surface_.change([](Engine& e) { e.undo(); });
+        perform(plain_action(ScriptAction::Kind::Undo));
     } else if (key == Qt::Key_L && control) {
         open_session_log();
     } else if (key == Qt::Key_N && control) {

@@ -22,6 +22,7 @@
 namespace corvane {
 
 class ExpectWindow;
+class EveningJournal;
 class LoadingPanel;
 class NumbersWindow;
 class OptionsPanel;
@@ -72,6 +73,25 @@ class MainWindow : public QWidget {
 
     // The lower half of the window, with every option.
     OptionsPanel* options_panel() const { return options_panel_; }
+
+    // Every action the window applies to the game comes through here, from a click, a key, a
+    // file loaded, an option changed (the options panel's included): it is applied as
+    // corvane-backtest --script applies its line, and, when it changed the game, kept in the
+    // evening's journal. While the journal is written, an action that comes during a spin's
+    // animation lets the spin end first, as a script's next action would. A save changes no
+    // game and has its own way, with its dialog.
+    void perform(const ScriptAction& action);
+
+    // Keeping the evening across restarts: the journal, its menu entry and, at start, the
+    // question whether to continue the evening it holds; a continued evening replaces the
+    // game, the options and their log. Tests may give the journal its folder first.
+    EveningJournal& journal() { return *journal_; }
+    void start_evening();
+    // The menu's "New evening…": once the player confirms, the game and the options start as
+    // at a start without a journal, and the journal is set aside.
+    void new_evening();
+    // A question answered Yes (true) or No; tests replace it.
+    std::function<bool(const QString& question)> ask_yes_no;
 
     // Loads a file named outside the window (on the command line, by the desktop) as the load
     // buttons do, with the same checks and messages: a number file (.kvn) replaces the game, a
@@ -126,6 +146,10 @@ class MainWindow : public QWidget {
     void load_number_file(const QString& name);
     void save_numbers();
     void skin_pressed();
+    void keep_evening(bool on);
+    // Puts `engine` (an evening continued, or a new one) in the place of the window's, with
+    // the money plan already in force in it.
+    void replace_engine(Engine&& engine);
 
     Engine engine_;
     Surface surface_;
@@ -156,9 +180,10 @@ class MainWindow : public QWidget {
     NumbersWindow* numbers_window_ = nullptr;  // made when first opened
     PlanStrip* plan_strip_ = nullptr;
     PlanDialog* plan_dialog_ = nullptr;  // made when first opened
+    std::unique_ptr<EveningJournal> journal_;
     bool options_open_ = false;
     bool warning_sound_ = false;
-    ExpectWindow* expect_window_ = nullptr;    // made when first opened
+    ExpectWindow* expect_window_ = nullptr;  // made when first opened
 };
 
 }  // namespace corvane

@@ -115,7 +115,7 @@ struct OptionsPanel::Impl {
 
     // One setting operation, and the window drawn anew.
     void apply(SettingOp op, CategoryId c = {}, int step = 0) {
-        surface.change([=](Engine& e) { e.apply(op, c, step); });
+        surface.perform(op_action(op, c, step));
     }
 
     // ---- Elements -------------------------------------------------------------------------
@@ -341,19 +341,11 @@ struct OptionsPanel::Impl {
     void build_manual_resets() {
         frame(kManualResetFrame);
         caption(kManualResetCaption);
-        reset_button(kBetsButton, [this] { surface.change([](Engine& e) { e.press_bets(); }); });
-        reset_button(kSpinsButton, [this] {
-            surface.run_file_action([](Engine& e) {
-                e.new_game();
-                return Message{};
-            });
-        });
-        reset_button(kSettingsButton, [this] {
-            surface.run_file_action([](Engine& e) {
-                e.default_settings();
-                return Message{};
-            });
-        });
+        using Kind = ScriptAction::Kind;
+        reset_button(kBetsButton, [this] { surface.perform(plain_action(Kind::Bets)); });
+        reset_button(kSpinsButton, [this] { surface.perform(plain_action(Kind::NewGame)); });
+        reset_button(kSettingsButton,
+                     [this] { surface.perform(plain_action(Kind::DefaultSettings)); });
     }
 
     void reset_button(const ResetButtonRow& row, std::function<void()> action) {
@@ -382,8 +374,8 @@ struct OptionsPanel::Impl {
     }
 
     void load_settings_file(const QString& name) {
-        surface.run_file_action(
-            [name](Engine& e) { return e.load_settings(QFile::encodeName(name).toStdString()); });
+        surface.perform(
+            file_action(ScriptAction::Kind::LoadSettings, QFile::encodeName(name).toStdString()));
     }
 
     void save_settings() {

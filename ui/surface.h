@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/script.h"
 #include "ui/picture.h"
 
 namespace corvane {
@@ -28,6 +29,7 @@ class Surface {
         std::function<void()> finish_spin;  // completes a spin still in progress, at once
         std::function<QString(bool save, const QString& filter, const QString& suffix)> ask_file;
         std::function<void(const QString& text)> show_message;
+        std::function<void(const ScriptAction& action)> perform;  // see perform()
     };
 
     Surface(QWidget* widget, Engine& engine, Window window);
@@ -36,6 +38,11 @@ class Surface {
 
     // For reading only: every change goes through change() or run_file_action().
     const Engine& engine() const { return engine_; }
+
+    // Applies one of the player's actions on the game (a number, an undo, BETS, SPINS,
+    // SETTINGS, an option, a file loaded) as the window applies them all, through change() or
+    // run_file_action(), and keeps it in the evening's journal.
+    void perform(const ScriptAction& action) const { window_.perform(action); }
 
     // Runs an action of a click, a key or a timer on the engine, then draws the state it
     // left, so no action can leave the window showing an older state.

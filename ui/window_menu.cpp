@@ -45,6 +45,14 @@ QMenu* make_window_menu(QWidget* parent, const WindowMenuActions& actions) {
     expect->setShortcutVisibleInContextMenu(true);
     add(menu, QStringLiteral("Export session as CSV\u2026"), actions.export_csv);
     menu->addSeparator();
+    QAction* keep = menu->addAction(QStringLiteral("Keep the evening across restarts"));
+    keep->setObjectName(QStringLiteral("KeepEvening"));
+    keep->setCheckable(true);
+    QObject::connect(keep, &QAction::triggered, menu,
+                     [on = actions.keep_evening](bool checked) { on(checked); });
+    add(menu, QStringLiteral("New evening\u2026"), actions.new_evening)
+        ->setObjectName(QStringLiteral("NewEvening"));
+    menu->addSeparator();
     add(menu, QStringLiteral("Help"), actions.help);
     add(menu, QStringLiteral("About Corvane"), actions.about);
     return menu;
