@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -8,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
+#include "tests/support/files.h"
 
 namespace corvane {
 namespace {
@@ -148,8 +147,7 @@ TEST(Statistics, ZerosFromTheStartComputeNothing) {
 TEST(Statistics, LoadResetKeepsTheTextsUntilTheNextNumber) {
     Engine e = played({7});
     const std::vector<std::string> after_seven = texts(e.game().stats);
-    const std::string empty =
-        ::testing::TempDir() + "corvane_" + std::to_string(getpid()) + "_empty_stats.kvn";
+    const std::string empty = testing::temp_path("empty_stats.kvn");
     std::ofstream(empty, std::ios::binary).flush();
     ASSERT_EQ(e.load_numbers(empty), std::nullopt);
     std::remove(empty.c_str());

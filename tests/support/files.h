@@ -1,17 +1,43 @@
-// Temporary files for tests: names unique to the test process, whole-file reads and writes.
+// Temporary files for tests: names inside a folder of the test process's own, which goes with
+// everything in it when the process ends; whole-file reads and writes.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 namespace corvane::testing {
 
+class TempFolder {
+  public:
+    TempFolder()
+        : owner_(getpid()), path_(::testing::TempDir() + "corvane_" + std::to_string(owner_)) {
+        std::filesystem::create_directories(path_);
+    }
+    // A child forked by a test leaves the folder to its parent.
+    ~TempFolder() {
+        if (getpid() == owner_) {
+            std::error_code ignored;
+            std::filesystem::remove_all(path_, ignored);
+        }
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::string& path() const { return path_; }
+
+  private:
+    pid_t owner_;
+    std::string path_;
+};
+
 inline std::string temp_path(const std::string& name) {
-    return ::testing::TempDir() + "corvane_" + std::to_string(getpid()) + "_" + name;
+    static const TempFolder folder;
+    return folder.path() + "/" + name;
 }
 
 inline std::string write_temp(const std::string& name, const std::string& bytes) {
