@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stop_token>
 #include <string>
 #include <vector>
 
-#include <algorithm>
 #include "base/random_numbers.h"
 #include "simulation/interval_stats.h"
 #include "simulation/risk_report.h"
@@ -211,6 +211,48 @@ TEST(Sessions, TheChartsPointsAndItsExpectedLoss) {
     EXPECT_TRUE(std::is_sorted(pair.mean_staked.begin(), pair.mean_staked.end()));
     EXPECT_DOUBLE_EQ(pair.mean_staked.back(),
                      (pair.results[0].staked + pair.results[1].staked) / 2);
+}
+
+// The histogram of the final nets spans them in 40 bins, the highest in the last; sessions that
+// all end alike make one bin around their net.
+TEST(Sessions, TheChartsHistogramSpansTheNets) {
+    const auto chart_of = [](const std::vector<double>& nets) {
+        SessionsJob job;
+        job.sessions = nets.size();
+        SessionsRun run;
+        for (double net : nets) {
+            SessionResult r;
+            r.net = net;
+            run.results.push_back(r);
+        }
+        return session_chart(run, job, Settings{}, std::nullopt);
+    };
+    const SessionChart spread = chart_of({-40, 0, 0, 40});
+    ASSERT_EQ(spread.edges.size(), 41U);
+    EXPECT_EQ(spread.edges.front(), -40);
+    EXPECT_EQ(spread.edges[1], -38);
+    EXPECT_EQ(spread.edges.back(), 40);
+    std::vector<std::int64_t> counts(40, 0);
+    counts[0] = 1;
+    counts[20] = 2;
+    counts[39] = 1;
+    EXPECT_EQ(spread.counts, counts);
+
+    const SessionChart alike = chart_of({5, 5, 5});
+    EXPECT_EQ(alike.edges.front(), 4.5);
+    EXPECT_EQ(alike.edges.back(), 5.5);
+    counts.assign(40, 0);
+    counts[20] = 3;
+    EXPECT_EQ(alike.counts, counts);
+}
+
+// A number the board refuses is no spin of the summary.
+TEST(Sessions, TheSummaryCountsOnlyTheSpinsTheBoardTakes) {
+    Engine e;
+    SummaryRecorder recorder("game");
+    EXPECT_FALSE(recorder.spin(e, 37));
+    EXPECT_TRUE(recorder.spin(e, 7));
+    EXPECT_EQ(recorder.summary().spins, 1);
 }
 
 TEST(Sessions, EachSessionHasItsOwnStream) {
