@@ -8,9 +8,12 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <string>
+#include <string_view>
 
 #include "base/numbers.h"
 #include "base/statistics.h"
+#include "engine/game_state.h"
 
 namespace corvane::layout {
 
@@ -127,28 +130,31 @@ inline constexpr QRect kLoadingBar{72, 56, 233, 17};      // inside the panel
 
 // ---- Statistics ---------------------------------------------------------------------------
 
-// A side's statistics caption, "Red (48%)", named Stat_<short name>_Text: its place only, it is
-// as wide as its text.
+// A caption of the statistics panel, named Stat_<name>_Text: its place (it is as wide as its
+// text) and what it shows of the game, drawn anew after every change. A new figure in the panel
+// is one more row here.
 struct StatCaption {
-    Side side;
+    std::string_view name;
     QPoint at;
+    std::string (*text)(const GameState& game);
 };
 
+// A side's caption, "Red (48%)", named after the side.
+template <Side S>
+constexpr StatCaption side_caption(QPoint at) {
+    return {info(S).short_name, at,
+            [](const GameState& game) { return stat_display_text(game.stats, S); }};
+}
+
 inline constexpr QSize kStatCaptionSize{80, 14};
-inline constexpr std::array<StatCaption, kSideCount> kStatCaptions = {{
-    {Side::Red, {289, 339}},
-    {Side::Black, {289, 355}},
-    {Side::Even, {377, 339}},
-    {Side::Odd, {377, 355}},
-    {Side::Less, {465, 339}},
-    {Side::More, {465, 355}},
-    {Side::Dozen1, {289, 389}},
-    {Side::Dozen2, {377, 389}},
-    {Side::Dozen3, {465, 389}},
-    {Side::Column1, {289, 421}},
-    {Side::Column2, {377, 421}},
-    {Side::Column3, {465, 421}},
-}};
+inline constexpr std::array kStatCaptions = {
+    side_caption<Side::Red>({289, 339}),     side_caption<Side::Black>({289, 355}),
+    side_caption<Side::Even>({377, 339}),    side_caption<Side::Odd>({377, 355}),
+    side_caption<Side::Less>({465, 339}),    side_caption<Side::More>({465, 355}),
+    side_caption<Side::Dozen1>({289, 389}),  side_caption<Side::Dozen2>({377, 389}),
+    side_caption<Side::Dozen3>({465, 389}),  side_caption<Side::Column1>({289, 421}),
+    side_caption<Side::Column2>({377, 421}), side_caption<Side::Column3>({465, 421}),
+};
 
 // The nine statistic bars, in the order of StatBar.
 struct StatBarPlace {

@@ -351,10 +351,11 @@ void MainWindow::build_history() {
 }
 
 void MainWindow::build_statistics() {
-    for (const layout::StatCaption& c : layout::kStatCaptions) {
-        stat_texts_[index_of(c.side)] = surface_.add_label(
-            QStringLiteral("Stat_%1_Text").arg(latin1(info(c.side).short_name)),
-            QRect(c.at, layout::kStatCaptionSize), {}, pixels(8), false, skin::colour::kOlive);
+    for (std::size_t i = 0; i < layout::kStatCaptions.size(); ++i) {
+        const layout::StatCaption& c = layout::kStatCaptions[i];
+        stat_texts_[i] = surface_.add_label(QStringLiteral("Stat_%1_Text").arg(latin1(c.name)),
+                                            QRect(c.at, layout::kStatCaptionSize), {}, pixels(8),
+                                            false, skin::colour::kOlive);
     }
     for (int i = 0; i < kStatBarCount; ++i) {
         const layout::StatBarPlace& b = layout::kStatBars[i];
@@ -671,9 +672,8 @@ void MainWindow::draw_history(const GameState& g) {
 }
 
 void MainWindow::draw_statistics(const GameState& g) {
-    for (int i = 0; i < kSideCount; ++i) {
-        stat_texts_[i]->setText(
-            QString::fromStdString(stat_display_text(g.stats, static_cast<Side>(i))));
+    for (std::size_t i = 0; i < layout::kStatCaptions.size(); ++i) {
+        stat_texts_[i]->setText(QString::fromStdString(layout::kStatCaptions[i].text(g)));
     }
     for (int i = 0; i < kStatBarCount; ++i) {
         stat_bars_[i]->set_value(stat_bar_value(g.stats, static_cast<StatBar>(i)));

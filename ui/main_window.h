@@ -171,7 +171,7 @@ class MainWindow : public QWidget {
     Picture* options_pressed_ = nullptr;
     std::unique_ptr<LoadingPanel> loading_;
     QWidget* bottom_line_ = nullptr;
-    std::array<QLabel*, kSideCount> stat_texts_{};
+    std::array<QLabel*, layout::kStatCaptions.size()> stat_texts_{};
     std::array<Bar*, kStatBarCount> stat_bars_{};
     std::array<Bar*, kFamilyCount> win_rates_{};  // CGauge_WinRate12, CGauge_WinRate23
     OptionsPanel* options_panel_ = nullptr;
