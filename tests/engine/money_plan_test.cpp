@@ -110,6 +110,29 @@ TEST(MoneyPlan, SuggestedBetsOfARealSpin) {
         EXPECT_EQ(bets.largest_sides, 0b10);  // Black, the second side
         stake *= 2;
     }
+
+    // The dozens alone, after 13 and three of the first dozen, lay 1 on each of the second and
+    // third dozens, then 3 and 9: the stake on one section, half of what the bet costs.
+    Engine dozens;
+    for (CategoryId c : {CategoryId::RB, CategoryId::EO, CategoryId::LM, CategoryId::C}) {
+        dozens.apply(SettingOp::Category_Off, c);
+    }
+    for (int k = 0; k < 5; ++k) {
+        dozens.apply(SettingOp::CL23_Step, {}, -1);
+    }
+    for (int n : {13, 1, 2}) {
+        dozens.spin(n);
+    }
+    stake = 1;
+    for (int n : {3, 4, 5}) {
+        dozens.spin(n);
+        const SuggestedBets bets = suggested_bets(dozens.game());
+        EXPECT_EQ(bets.cost, 2 * stake);
+        EXPECT_EQ(bets.largest_stake, stake);
+        EXPECT_EQ(bets.largest, CategoryId::D);
+        EXPECT_EQ(bets.largest_sides, 0b110);
+        stake *= 3;
+    }
 }
 
 // A typed plan: every refusal names its part and says why; what is not ticked is not read.

@@ -255,6 +255,50 @@ TEST(Sessions, TheSummaryCountsOnlyTheSpinsTheBoardTakes) {
     EXPECT_EQ(recorder.summary().spins, 1);
 }
 
+// The total of several games adds up their counts and takes the extremes of the others, every
+// chain from the first to the last counted.
+TEST(Sessions, TheTotalOfSeveralGamesAddsUpEveryFigure) {
+    const auto game = [](std::int64_t k) {
+        RunSummary r;
+        r.spins = 10 * k;
+        r.zeros = k;
+        r.profit = -2.5 * static_cast<double>(k);
+        r.worst_drawdown = -7.0 * static_cast<double>(k);
+        r.mismatched_spins = k;
+        for (BetFigures* f : {&r.categories[0], &r.categories[kCategoryCount - 1], &r.families[0],
+                              &r.families[kFamilyCount - 1]}) {
+            *f = BetFigures{k, 2 * k, 3 * k, 4 - k, 1.5 * static_cast<double>(k), 2.0, 5.0 - k};
+        }
+        for (auto& chains : r.chains) {
+            chains[1] = k;
+            chains[kChainCount] = 10 * k;
+        }
+        return r;
+    };
+    const RunSummary total = combine({game(1), game(3)}, "total");
+    EXPECT_EQ(total.name, "total");
+    EXPECT_EQ(total.spins, 40);
+    EXPECT_EQ(total.zeros, 4);
+    EXPECT_EQ(total.profit, -10);
+    EXPECT_EQ(total.worst_drawdown, -21);
+    EXPECT_EQ(total.mismatched_spins, 4);
+    for (const BetFigures& f : {total.categories[0], total.categories[kCategoryCount - 1],
+                                total.families[0], total.families[kFamilyCount - 1]}) {
+        EXPECT_EQ(f.bets, 4);
+        EXPECT_EQ(f.won, 8);
+        EXPECT_EQ(f.lost, 12);
+        EXPECT_EQ(f.longest_losing_run, 3);
+        EXPECT_EQ(f.staked, 6);
+        EXPECT_EQ(f.paid, 4);
+        EXPECT_EQ(f.largest_stake, 4);
+    }
+    for (const auto& chains : total.chains) {
+        EXPECT_EQ(chains[0], 0);
+        EXPECT_EQ(chains[1], 4);
+        EXPECT_EQ(chains[kChainCount], 40);
+    }
+}
+
 TEST(Sessions, EachSessionHasItsOwnStream) {
     // Session i's seed is the i-th output of SplitMix64(seed), however the sessions are cut up.
     SplitMix64 outputs(42);
