@@ -19,11 +19,9 @@ std::string decimal15(double value) {
         const int decimals = std::max(0, 14 - exponent);
         std::snprintf(buf, sizeof buf, "%.*f", decimals, value);
         text = buf;
+        // Only an amount below 0,0001 has decimals here, and one of them is not a zero.
         if (text.find('.') != std::string::npos) {
             while (text.back() == '0') {
-                text.pop_back();
-            }
-            if (text.back() == '.') {
                 text.pop_back();
             }
         }

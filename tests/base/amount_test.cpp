@@ -16,6 +16,8 @@ TEST(Amount, ShortestFormWithDecimalComma) {
     EXPECT_EQ(format_amount(1024.0), "1024");
     EXPECT_EQ(format_amount(0.0), "0");
     EXPECT_EQ(format_amount(1e16), "10000000000000000");
+    EXPECT_EQ(format_amount(0.00001), "0,00001");
+    EXPECT_EQ(format_amount(-0.000025), "-0,000025");
     EXPECT_EQ(format_amount(-2.5), "-2,5");
 }
 
