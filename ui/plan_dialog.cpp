@@ -125,7 +125,6 @@ void PlanDialog::show_plan(const MoneyPlan& plan, bool sound) {
         Part& part = parts_[static_cast<std::size_t>(k)];
         const std::optional<double>& value = plan.*plan_field(static_cast<PlanPart>(k));
         part.used->setChecked(value.has_value());
-        part.amount->setEnabled(value.has_value());
         part.amount->setText(value ? QString::fromStdString(format_amount(*value)) : QString());
         part.error->hide();
     }

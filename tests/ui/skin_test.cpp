@@ -2,6 +2,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <QtMath>
+#include <cmath>
 
 #include "ui/skin.h"
 
@@ -178,6 +180,29 @@ class SkinTest : public QObject {
                          qGray(skin.pixel(at + step)) < rim - 40,
                      qPrintable(QStringLiteral("edge at %1, %2").arg(e.x).arg(e.y)));
         }
+    }
+
+    // The title bar: the wheel's brass rim rings its pockets all round, the name is silver on
+    // a black shadow, and the highlight along the top of the options button's tab is level.
+    void title_bar_and_tab() {
+        const QImage skin = render(Art::Skin, {549, 700}, 2);
+        const QPointF centre(20, 17.5);  // the wheel's, radius 12.5
+        for (int k = 0; k < 12; ++k) {
+            const qreal a = qDegreesToRadians(15.0 + 30.0 * k);
+            const QRgb c =
+                at(skin, centre.x() + 11.6 * std::cos(a), centre.y() + 11.6 * std::sin(a));
+            QVERIFY2(qRed(c) >= qGreen(c) && qGreen(c) >= qBlue(c) + 30,
+                     qPrintable(QStringLiteral("rim at %1 degrees").arg(15 + 30 * k)));
+        }
+        const auto warm = [](QRgb c) { return qRed(c) > qBlue(c) + 30; };
+        const QRectF name(40, 3, 85, 28);
+        QCOMPARE(count(skin, name, warm), 0);
+        QVERIFY(count(skin, name, [](QRgb c) { return qGray(c) < 20; }) > 50);
+        // The tab's top edge is 5,5 above the button's (248, 293, 53 wide), its highlight a line
+        // below it.
+        const qreal highlight = 293 - 5.5 + 1;
+        QCOMPARE(at(skin, 248 - 7.5 + 10, highlight), at(skin, 248 + 53 + 7.5 - 10, highlight));
+        QVERIFY(qGray(at(skin, 270, highlight)) > qGray(at(skin, 270, highlight + 2)));
     }
 
     void pixmaps() {
