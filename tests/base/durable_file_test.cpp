@@ -57,6 +57,27 @@ TEST(AppendFile, OnlyARegularFileInAFolderThatExistsIsOpened) {
     EXPECT_FALSE(f.is_open());
 }
 
+// A file moved onto another lets the other's descriptor go: a journal whose writer moves on
+// to another folder holds no file open behind it.
+TEST(AppendFile, AMoveLetsGoOfTheFileItReplaces) {
+    const auto descriptors = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    };
+    AppendFile first;
+    ASSERT_TRUE(first.open(temp_path("first.txt")));
+    AppendFile second;
+    ASSERT_TRUE(second.open(temp_path("second.txt")));
+    const auto before = descriptors();
+    first = std::move(second);
+    EXPECT_EQ(descriptors(), before - 1);
+    ASSERT_TRUE(first.append("spin 5\n"));
+    EXPECT_EQ(read_bytes(temp_path("second.txt")), "spin 5\n");
+    EXPECT_FALSE(second.is_open());  // NOLINT(bugprone-use-after-move): it is left closed
+    AppendFile third(std::move(first));
+    EXPECT_TRUE(third.is_open());
+    EXPECT_FALSE(first.is_open());  // NOLINT(bugprone-use-after-move)
+}
+
 TEST(WriteFileDurably, PutsTheWholeFileInPlaceAndLeavesNothingElse) {
     const std::string folder = temp_path("durable");
     fs::remove_all(folder);

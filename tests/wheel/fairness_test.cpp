@@ -161,6 +161,11 @@ TEST(FairWheels, PValueCountsTheObservationAndStopsWhenAsked) {
     PocketCounts one{};
     one[7] = 500;
     EXPECT_DOUBLE_EQ(fair.p_value(search_arcs(one)), 0.5 / 100);
+    // After one spin every wheel's best arcs hold that spin: all of them tie with the
+    // observation, which counts half with them, so p is one half.
+    PocketCounts single{};
+    single[17] = 1;
+    EXPECT_DOUBLE_EQ(FairWheels(1, 99).p_value(search_arcs(single)), 0.5);
     // Games of more than kDirectSpins spins draw their counts at once, alike.
     const FairWheels long_games(kDirectSpins * 4, 99);
     PocketCounts many = all(kDirectSpins * 4 / kPocketCount);
