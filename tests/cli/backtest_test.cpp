@@ -2,12 +2,15 @@
 // window's checks of number files, and observation that adds up to the engine's own counts.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "base/number_file.h"
 #include "base/random_numbers.h"
+#include "cli/backtest_runner.h"
 #include "engine/engine.h"
 #include "settings/settings_file.h"
 #include "simulation/summary.h"
@@ -38,6 +41,20 @@ std::string red_black_short() {
 // the chain; the window 1-0-0 starts chain 3 at once, 1 on Black (0). The zero loses that bet,
 // which is laid again at 2 (-2).
 const char* const kShortGame = "2\n1\n4\n3\n6\n8\n0\n";
+
+// Off a terminal, as in a script that keeps the tool's messages, no progress line is drawn,
+// however long the run.
+TEST(Backtest, NoProgressLineOffATerminal) {
+    ::testing::internal::CaptureStderr();  // standard error into a file: no terminal
+    Progress progress(1U << 20);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));  // past the line's first delay
+    for (std::uint64_t done = 4096; done <= (1U << 20); done += 4096) {
+        progress.spins_done(done);
+    }
+    progress.update(1, 1U << 20);
+    progress.finish();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
 
 TEST(Backtest, ShortGameSummaryWorkedOutByHand) {
     const std::string numbers = write_temp("short.kvn", kShortGame);

@@ -29,7 +29,19 @@ TEST(TraceTool, SpinsShowNumberListsWindowsAndMarks) {
     EXPECT_EQ(last["history"][0][0].string, "0");
     EXPECT_EQ(last["history"][0][1].ints(), (std::vector<int>{60, 87, 2}));
     EXPECT_EQ(last["history"][5][1].ints(), (std::vector<int>{25, 25, 25}));
+    // Every side's marks hold the eight keys of the trace's contract, and nothing else.
+    ASSERT_EQ(last["marks"].object.size(), 12U);
+    for (const auto& [side, marks] : last["marks"].object) {
+        std::vector<std::string> keys;
+        for (const auto& [key, value] : marks.object) {
+            keys.push_back(key);
+        }
+        EXPECT_EQ(keys, (std::vector<std::string>{"chain", "chain_text", "field", "hidden",
+                                                  "indicator", "stake", "stake_text", "tooltip"}))
+            << side;
+    }
     const Json& red = last["marks"]["Red"];
+    EXPECT_FALSE(red["stake"].boolean);
     EXPECT_FALSE(red["field"].boolean);
     EXPECT_FALSE(red["indicator"].boolean);
     EXPECT_EQ(red["stake_text"].string, "1");

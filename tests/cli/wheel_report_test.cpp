@@ -80,6 +80,11 @@ TEST(WheelReport, CountsTheFilesAsOneGameWithTheKeysScriptsReadIn) {
     EXPECT_EQ(text.lines[2], j["verdict"].string);
     EXPECT_EQ(text.lines[4].substr(0, 20), "pockets   chi-square");
     EXPECT_EQ(text.lines[5].substr(0, 10), "hot arc   ");
+    std::string arc;  // the hottest arc's pockets in the wheel's order
+    for (int i = 0; i < f.arcs.length(); ++i) {
+        arc += (i == 0 ? "" : ", ") + std::to_string(pocket_at(f.arcs.first_position() + i));
+    }
+    EXPECT_NE(text.lines[5].find("(" + arc + ")"), std::string::npos) << text.lines[5];
     EXPECT_EQ(text.lines.back().substr(0, 2), "36");
 }
 
