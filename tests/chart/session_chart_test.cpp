@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
 
@@ -67,6 +68,31 @@ class SessionChartTest : public QObject {
         }
         QCOMPARE(sessions, std::int64_t{300});
         QCOMPARE(chart.edges.size(), chart.counts.size() + 1);
+    }
+
+    // The expected loss stays in view where it falls below every session's band.
+    void the_expected_loss_stays_in_view() {
+        corvane::SessionChart chart;
+        chart.spins = {0, 100};
+        for (auto& band : chart.bands) {
+            band = {0, 0};
+        }
+        chart.expected = {0, -100};
+        chart.edges = {-1, 1};
+        chart.counts = {1};
+        QImage image(corvane::chart_style::kWidth, corvane::chart_style::kHeight,
+                     QImage::Format_ARGB32);
+        QPainter painter(&image);
+        corvane::paint_chart(painter, chart);
+        painter.end();
+        int red = 0;  // the dashed line's, below the legend and above the histogram
+        for (int y = 90; y < 430; ++y) {
+            for (int x = 80; x < corvane::chart_style::kWidth - 30; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 150 && c.green() < 90 && c.blue() < 90 ? 1 : 0;
+            }
+        }
+        QVERIFY2(red > 700, qPrintable(QString::number(red)));  // some 1,100; 200 cut off
     }
 
     void svg_reads_back_with_drawn_paths() {
