@@ -19,7 +19,6 @@
 #include "engine/script.h"
 #include "engine/session_log.h"
 #include "ui/bar.h"
-#include "ui/evening_journal.h"
 #include "ui/main_window.h"
 
 namespace corvane {
@@ -171,12 +170,6 @@ class Drive : public QObject {
             dump(window_);
         } else if (line == "quit") {
             QApplication::quit();
-        } else if (line == "keep on" || line == "keep off") {
-            window_.journal().set_wanted(line == "keep on");
-            say("done " + line);
-        } else if (line == "new-evening") {
-            window_.new_evening();
-            say("done " + line);
         } else {
             const ScriptLine parsed = parse_script_line(line);
             if (const auto* action = std::get_if<ScriptAction>(&parsed)) {

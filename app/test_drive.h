@@ -5,8 +5,6 @@
 //   a script line (spin 17, undo, op Category_Off RB, load-numbers PATH, ...)
 //                      applied as the window applies a click; "done LINE" once the game is
 //                      idle again, a spin's animation run out
-//   keep on, keep off  the menu's "Keep the evening across restarts"
-//   new-evening        the menu's "New evening…"
 //   dump               what the window shows, one element a line, then the session log as
 //                      CSV and the plan's figures and warnings; "end" after it
 //   quit               as the close button
