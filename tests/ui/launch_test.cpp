@@ -25,6 +25,7 @@ class LaunchTest : public QObject {
     void platform_data();
     void platform();
     void wayland_without_its_plugin_says_what_to_install();
+    void wayland_with_xwayland_goes_through_xcb();
     void open_file_loads_as_the_load_buttons_do();
 };
 
@@ -109,6 +110,27 @@ void LaunchTest::wayland_without_its_plugin_says_what_to_install() {
     QVERIFY2(said.startsWith(QLatin1String("corvane: the window cannot start: ")),
              qPrintable(said));
     QVERIFY2(said.contains(QLatin1String("qt6-wayland")), qPrintable(said));
+}
+
+// The program itself, on a Wayland desktop that names an X display: it asks Qt for xcb, so that
+// it may stay on top. The display named does not exist, so Qt's xcb says it cannot reach it.
+void LaunchTest::wayland_with_xwayland_goes_through_xcb() {
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-corvane-test"));
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":corvane-none"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path());
+    QProcess corvane;
+    corvane.setProcessEnvironment(env);
+    corvane.start(QStringLiteral(CORVANE_APP), {});
+    QVERIFY(corvane.waitForFinished(20000));
+    const QString said = QString::fromLocal8Bit(corvane.readAllStandardError());
+    QVERIFY2(said.contains(QLatin1String("could not connect to display :corvane-none")),
+             qPrintable(said));
+    QVERIFY2(!said.contains(QLatin1String("plugin \"wayland\"")), qPrintable(said));
 }
 
 void LaunchTest::open_file_loads_as_the_load_buttons_do() {
