@@ -13,7 +13,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <variant>
@@ -23,6 +22,7 @@
 #include "engine/script.h"
 #include "settings/settings_file.h"
 #include "tests/support/json.h"
+#include "tests/support/last_trace.h"
 
 namespace {
 
@@ -173,22 +173,8 @@ QStringList files_under(const QString& folder) {
 
 // The last trace line of corvane-backtest --script on a journal.
 std::string tool_last_line(const QString& journal) {
-    const std::string command = std::string(CORVANE_BACKTEST) + " --script '" +
-                                QFile::encodeName(journal).toStdString() + "' --trace";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[65536];
-    std::size_t n = 0;
-    while (pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, n);
-    }
-    if (pipe != nullptr) {
-        pclose(pipe);
-    }
-    if (!out.empty() && out.back() == '\n') {
-        out.pop_back();
-    }
-    return out.substr(out.rfind('\n') + 1);
+    return corvane::testing::last_trace_line(CORVANE_BACKTEST,
+                                             QFile::encodeName(journal).toStdString());
 }
 
 // The state the actions leave when the tool's engine plays them one after the other.

@@ -16,7 +16,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 
@@ -26,6 +25,7 @@
 #include "engine/session_log.h"
 #include "settings/settings_file.h"
 #include "tests/support/json.h"
+#include "tests/support/last_trace.h"
 #include "tests/support/window.h"
 #include "ui/bar.h"
 #include "ui/evening_journal.h"
@@ -167,24 +167,9 @@ QStringList journal_lines(const std::string& path) {
     return out;
 }
 
-// The last trace line of corvane-backtest --script on the journal.
+// The last trace line of corvane-backtest --script on a journal.
 std::string tool_last_line(const std::string& journal) {
-    const std::string command =
-        std::string(CORVANE_BACKTEST) + " --script '" + journal + "' --trace";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    char buffer[65536];
-    std::size_t n = 0;
-    while (pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        out.append(buffer, n);
-    }
-    if (pipe != nullptr) {
-        pclose(pipe);
-    }
-    if (!out.empty() && out.back() == '\n') {
-        out.pop_back();
-    }
-    return out.substr(out.rfind('\n') + 1);
+    return corvane::testing::last_trace_line(CORVANE_BACKTEST, journal);
 }
 
 QString minute() {

@@ -18,6 +18,25 @@ using corvane::MainWindow;
 using corvane::testing::element;
 using corvane::testing::shown;
 
+// Starts the program as on a Wayland desktop, with `display` as its X display (none when
+// empty); true once it has ended, as it does, no such desktop being there.
+bool start_on_wayland(QProcess& corvane, const QString& display) {
+    static QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    if (!display.isEmpty()) {
+        env.insert(QStringLiteral("DISPLAY"), display);
+    }
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-corvane-test"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path());
+    corvane.setProcessEnvironment(env);
+    corvane.start(QStringLiteral(CORVANE_APP), {});
+    return corvane.waitForFinished(20000);
+}
+
 class LaunchTest : public QObject {
     Q_OBJECT
 
@@ -92,18 +111,8 @@ void LaunchTest::wayland_without_its_plugin_says_what_to_install() {
     if (here.wayland_plugin) {
         QSKIP("Qt's Wayland plugin is installed here");
     }
-    QTemporaryDir home;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-corvane-test"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path());
     QProcess corvane;
-    corvane.setProcessEnvironment(env);
-    corvane.start(QStringLiteral(CORVANE_APP), {});
-    QVERIFY(corvane.waitForFinished(20000));
+    QVERIFY(start_on_wayland(corvane, {}));
     QCOMPARE(corvane.exitStatus(), QProcess::NormalExit);
     QCOMPARE(corvane.exitCode(), 1);
     const QString said = QString::fromLocal8Bit(corvane.readAllStandardError());
@@ -115,18 +124,8 @@ void LaunchTest::wayland_without_its_plugin_says_what_to_install() {
 // The program itself, on a Wayland desktop that names an X display: it asks Qt for xcb, so that
 // it may stay on top. The display named does not exist, so Qt's xcb says it cannot reach it.
 void LaunchTest::wayland_with_xwayland_goes_through_xcb() {
-    QTemporaryDir home;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
-    env.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-corvane-test"));
-    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":corvane-none"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    env.insert(QStringLiteral("XDG_STATE_HOME"), home.path());
     QProcess corvane;
-    corvane.setProcessEnvironment(env);
-    corvane.start(QStringLiteral(CORVANE_APP), {});
-    QVERIFY(corvane.waitForFinished(20000));
+    QVERIFY(start_on_wayland(corvane, QStringLiteral(":corvane-none")));
     const QString said = QString::fromLocal8Bit(corvane.readAllStandardError());
     QVERIFY2(said.contains(QLatin1String("could not connect to display :corvane-none")),
              qPrintable(said));
