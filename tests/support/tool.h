@@ -1,15 +1,12 @@
 // Runs corvane-backtest on a script and collects what it printed.
 #pragma once
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/command.h"
 #include "tests/support/files.h"
 #include "tests/support/json.h"
 
@@ -32,20 +29,10 @@ inline ToolRun run_tool(const std::string& args, const std::string& script = {})
         cmd += " --script " + base + ".script";
     }
     cmd += " 2>" + base + ".err";
+    const CommandRun done = run_command(cmd);
     ToolRun run;
-    FILE* pipe = popen(cmd.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::string out;
-    char buf[65536];
-    std::size_t n = 0;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) {
-        out.append(buf, n);
-    }
-    const int rc = pclose(pipe);
-    run.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-    std::istringstream lines(out);
+    run.status = done.status;
+    std::istringstream lines(done.out);
     for (std::string line; std::getline(lines, line);) {
         run.lines.push_back(line);
     }

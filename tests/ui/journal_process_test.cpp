@@ -21,8 +21,8 @@
 #include "engine/journal.h"
 #include "engine/script.h"
 #include "settings/settings_file.h"
+#include "tests/support/command.h"
 #include "tests/support/json.h"
-#include "tests/support/last_trace.h"
 
 namespace {
 
