@@ -59,11 +59,16 @@ class PlanTest : public QObject {
 void PlanTest::dialog_says_what_it_refuses_at_the_field() {
     MainWindow w;
     std::vector<MoneyPlan> remembered;
-    w.remember_plan = [&](const MoneyPlan& plan, bool) { remembered.push_back(plan); };
+    bool bell = false;
+    w.remember_plan = [&](const MoneyPlan& plan, bool sound) {
+        remembered.push_back(plan);
+        bell = sound;
+    };
     w.show();
     QTest::keyClick(&w, Qt::Key_P, Qt::ControlModifier);
     auto* dialog = w.findChild<QWidget*>(QStringLiteral("PlanDialog"));
     QVERIFY(dialog != nullptr && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Money plan"));
     const auto box = [&](const char* name) {
         return dialog->findChild<QCheckBox*>(QLatin1String(name));
     };
@@ -99,8 +104,12 @@ void PlanTest::dialog_says_what_it_refuses_at_the_field() {
     QCOMPARE(error("Plan_Target_Error"),
              QStringLiteral("At most 2 decimals, as the stakes on the board have."));
     field("Plan_Target")->setText(QStringLiteral("100"));
+    QCheckBox* sound = box("Plan_Sound");
+    QVERIFY(sound != nullptr && !sound->isChecked());
+    sound->setChecked(true);
     QTest::mouseClick(ok, Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
+    QVERIFY(bell);
     MoneyPlan expected;
     expected.bankroll = 1000;
     expected.stop_loss = 250.5;
